@@ -1,0 +1,75 @@
+#include "text_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char kOpenFailure[] = "Couldn't open file: ";
+
+bool isDirectory(const std::string& name) {
+  std::error_code error;
+  return std::filesystem::is_directory(name, error);
+}
+
+bool isInUse(const std::string& name,
+             const std::vector<std::string>& filesInUse) {
+  for (const std::string& other : filesInUse) {
+    if (isSameExistingFile(name, other)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool openInput(std::ifstream& in, const std::string& name,
+               std::string& errorText) {
+  in.close();
+  in.clear();
+  // A stream on a directory opens on some systems; it is still no file.
+  if (!name.empty() && !isDirectory(name)) {
+    in.open(name, std::ios::in | std::ios::binary);
+  }
+  if (in.is_open() && in.good()) {
+    return true;
+  }
+  errorText = kOpenFailure + name;
+  in.close();
+  in.setstate(std::ios::failbit);
+  return false;
+}
+
+bool openOutput(std::ofstream& out, const std::string& name,
+                const std::vector<std::string>& filesInUse,
+                std::string& errorText) {
+  out.close();
+  out.clear();
+  if (!name.empty() && !isDirectory(name) && !isInUse(name, filesInUse)) {
+    out.open(name, std::ios::out | std::ios::trunc | std::ios::binary);
+  }
+  if (out.is_open() && out.good()) {
+    return true;
+  }
+  errorText = kOpenFailure + name;
+  out.close();
+  out.setstate(std::ios::failbit);
+  return false;
+}
+
+bool isSameExistingFile(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) {
+    return false;
+  }
+  std::error_code error;
+  const bool same = std::filesystem::equivalent(first, second, error);
+  return !error && same;
+}
+
+bool writeFileLine(std::ostream& out, std::string_view text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.write("\r\n", 2);
+  out.flush();
+  return out.good();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Opens the named file for reading, in binary mode so that the line reader
+// alone decides about line ends. A directory does not count as a file.
+// Returns false with errorText "Couldn't open file: " + name on failure.
+[[nodiscard]] bool openInput(std::ifstream& in, const std::string& name,
+                             std::string& errorText);
+
+// Creates the named file or empties it, in binary mode. Refuses, without
+// touching it, a name that is the same existing file as one of filesInUse.
+// Returns false with errorText "Couldn't open file: " + name on failure.
+[[nodiscard]] bool openOutput(std::ofstream& out, const std::string& name,
+                              const std::vector<std::string>& filesInUse,
+                              std::string& errorText);
+
+// True when both names exist and denote the same file (links included).
+bool isSameExistingFile(const std::string& first, const std::string& second);
+
+// Writes the text and CR LF, then flushes. Returns false when the stream has
+// failed, so that callers can notice a full disk.
+bool writeFileLine(std::ostream& out, std::string_view text);
