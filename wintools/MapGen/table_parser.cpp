@@ -1,0 +1,75 @@
+#include "table_parser.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "entry_line.h"
+#include "line_reader.h"
+
+namespace {
+
+enum class StoreResult { stored, ignored, refused };
+
+std::string tooManyElements(const std::string& line) {
+  return "Line: " + line + " row contains too many elements";
+}
+
+StoreResult storeEntry(const std::string& line, const EntryLine& entry,
+                       TableSet& tables, ReportLog& report,
+                       std::string& errorText) {
+  Table& table = *findTable(tables, entry.letter);
+  const ValueList list =
+      splitValues(entry.valueText, static_cast<std::size_t>(kMaxColumns));
+  if (list.count > static_cast<std::size_t>(columnCountOf(table))) {
+    errorText = tooManyElements(line);
+    return StoreResult::refused;
+  }
+  long row = entry.row;
+  if (table.kind == TableKind::oneRow) {
+    if (row > 0) {
+      reportWarning(
+          report, std::string("table ") + table.letter + " has too many rows");
+      return StoreResult::ignored;
+    }
+    row = 0;
+  } else if (row < 0 || row >= rowCountOf(table)) {
+    // A negative row names no row of the table, just as one beyond it.
+    errorText = tooManyElements(line);
+    return StoreResult::refused;
+  }
+  const int rowIndex = static_cast<int>(row);
+  std::array<TableCell, kMaxColumns>& cells = table.cells[rowIndex];
+  if (cells[0].isSet) {
+    errorText = "Duplicate table entry: " + line;
+    return StoreResult::refused;
+  }
+  table.maxRowIndex = std::max(table.maxRowIndex, rowIndex);
+  for (std::size_t column = 0; column < list.count; ++column) {
+    cells[column].value = list.values[column];
+    cells[column].isSet = true;
+  }
+  table.maxColumnCount =
+      std::max(table.maxColumnCount, static_cast<int>(list.count));
+  return StoreResult::stored;
+}
+
+}  // namespace
+
+bool buildTables(std::istream& in, TableSet& tables, ReportLog& report,
+                 std::string& errorText) {
+  errorText.clear();
+  while (in.good()) {
+    const std::string line = readCleanLine(in);
+    if (line.empty()) {
+      continue;
+    }
+    EntryLine entry;
+    if (!parseEntryLine(line, entry, errorText) ||
+        storeEntry(line, entry, tables, report, errorText) ==
+            StoreResult::refused) {
+      countError(report);
+      return false;
+    }
+  }
+  return true;
+}
