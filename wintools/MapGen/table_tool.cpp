@@ -11,9 +11,12 @@
 
 namespace {
 
-const char* const kUsage[] = {
+const char kUsageLine[] =
     "Usage: MapGen -t <table file> (optional: -l <log file> -o <out file> "
-    "default: tables.mtt)",
+    "default: tables.mtt)";
+
+const char* const kUsage[] = {
+    kUsageLine,
     "Example: MapGen -t c:\\firmware\\etc\\tables.txt",
     "Example: MapGen -t c:\\firmware\\etc\\tables.txt -l error.log",
     "Example: MapGen -t c:\\firmware\\etc\\tables.txt -o c:\\tables.mtt",
