@@ -1,0 +1,59 @@
+#include "config_image_writer.h"
+
+#include <cstddef>
+#include <fstream>
+
+#include "mtt_script.h"
+#include "text_file.h"
+
+namespace {
+
+struct Page {
+  const FieldTable* table;
+  char letter;
+};
+
+// Returns false at the first line that could not be written.
+bool writePage(std::ostream& out, const Page& page, ReportLog& report) {
+  for (int i = 0; i < page.table->count; ++i) {
+    const FieldRecord& record =
+        page.table->records[static_cast<std::size_t>(i)];
+    if (record.assigned) {
+      if (!writeMttRecord(out, static_cast<unsigned>(i), page.letter,
+                          record.value)) {
+        return false;
+      }
+    } else {
+      reportLine(report, "WARNING: did not find a value for " + record.name +
+                             " in config.txt");
+      countWarning(report);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool writeConfigImage(const FieldTable& configTable,
+                      const FieldTable& configExtTable, ReportLog& report,
+                      const std::string& outFile,
+                      const std::vector<std::string>& filesInUse,
+                      std::string& errorText) {
+  std::ofstream out;
+  if (!openOutput(out, outFile, filesInUse, errorText)) {
+    return false;
+  }
+  const Page pages[] = {{&configTable, 'c'}, {&configExtTable, 'C'}};
+  bool written = writeMttHeader(out);
+  for (const Page& page : pages) {
+    written = written && writePage(out, page, report);
+  }
+  written = written && writeMttTrailer(out);
+  out.close();
+  // A script cut short by a full disk must not pass for a complete one.
+  if (!written || out.fail()) {
+    errorText = "Couldn't write file: " + outFile;
+    return false;
+  }
+  return true;
+}
