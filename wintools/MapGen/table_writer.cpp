@@ -44,16 +44,9 @@ bool failWith(const char* message, ReportLog& report, std::string& errorText) {
 
 }  // namespace
 
-bool writeTables(const TableSet& tables, ReportLog& report,
-                 const std::string& outFile,
-                 const std::vector<std::string>& filesInUse,
-                 std::string& errorText) {
+bool writeTableScript(std::ostream& out, const TableSet& tables,
+                      ReportLog& report, std::string& errorText) {
   errorText.clear();
-  std::ofstream out;
-  std::string openError;
-  if (!openOutput(out, outFile, filesInUse, openError)) {
-    return failWith(kOpenFailure, report, errorText);
-  }
   if (!writeMttHeader(out)) {
     return failWith(kWriteFailure, report, errorText);
   }
@@ -73,6 +66,22 @@ bool writeTables(const TableSet& tables, ReportLog& report,
   }
   if (!writeMttTrailer(out)) {
     return failWith(kWriteFailure, report, errorText);
+  }
+  return true;
+}
+
+bool writeTables(const TableSet& tables, ReportLog& report,
+                 const std::string& outFile,
+                 const std::vector<std::string>& filesInUse,
+                 std::string& errorText) {
+  errorText.clear();
+  std::ofstream out;
+  std::string openError;
+  if (!openOutput(out, outFile, filesInUse, openError)) {
+    return failWith(kOpenFailure, report, errorText);
+  }
+  if (!writeTableScript(out, tables, report, errorText)) {
+    return false;
   }
   out.close();
   if (out.fail()) {

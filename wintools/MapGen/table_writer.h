@@ -1,10 +1,18 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "report_log.h"
 #include "table_set.h"
+
+// Writes the script of the tables to an open stream: the header, every cell
+// of every table's extent in the fixed table order, and the trailer. Returns
+// false with errorText set at a cell without a value, which ends the script
+// without its trailer, or when the stream fails.
+[[nodiscard]] bool writeTableScript(std::ostream& out, const TableSet& tables,
+                                    ReportLog& report, std::string& errorText);
 
 // Writes every cell of every table's extent to outFile as an MTT script, in
 // the fixed table order. Refuses, touching nothing, an outFile that is the
