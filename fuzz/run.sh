@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the fuzz harnesses with clang and runs each for the given number of
+# seconds (default 60). Inputs that once found a fault (fuzz/regressions/<name>)
+# are run first; the seed corpus (fuzz/corpus/<name>) is copied into a work
+# corpus in the build folder so that the repository stays unchanged.
+#
+# Usage: fuzz/run.sh [seconds] [build folder] [harness...]
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+top="$(dirname "$here")"
+seconds="${1:-60}"
+build="${2:-$top/build-fuzz}"
+shift $(( $# > 2 ? 2 : $# ))
+harnesses=("$@")
+[ "${#harnesses[@]}" -gt 0 ] ||
+  harnesses=(fuzz_line_reader fuzz_tables fuzz_header fuzz_config)
+
+cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINTOOLS_BUILD_FUZZERS=ON \
+  -DWINTOOLS_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel --target "${harnesses[@]}" >/dev/null
+
+for harness in "${harnesses[@]}"; do
+  binary="$build/fuzz/$harness"
+  regressions="$here/regressions/$harness"
+  if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
+    echo "== $harness: regression inputs"
+    "$binary" -runs=0 "$regressions"/* 2>&1 | tail -n 1
+  fi
+  corpus="$build/corpus/$harness"
+  mkdir -p "$corpus"
+  cp -n "$here/corpus/$harness"/* "$corpus"/ 2>/dev/null || true
+  echo "== $harness: fuzzing for $seconds seconds"
+  # Artifacts of a crash land in the build folder; the run then fails.
+  (cd "$build" && "$binary" -max_total_time="$seconds" -max_len=8192 \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/$harness-" "$corpus" 2>&1 | tail -n 25)
+  status=${PIPESTATUS[0]}
+  [ "$status" -eq 0 ] || { echo "$harness failed"; exit 1; }
+done
