@@ -6,11 +6,9 @@
 #include "field_table.h"
 #include "report_log.h"
 
-// Applies every assignment of one configuration file to the first record of
-// that name, config_t before config_ext_t. Prints and counts value errors,
-// names that match no record and repeated assignments; fileName is shown in
-// those messages. Nothing in a file stops the run, so the result is always
-// true.
+// Applies each assignment to the first record of its name, config_t first,
+// reporting value errors, unknown names and repeats under fileName. Always
+// true: nothing in a configuration file stops the run.
 bool readConfigFile(std::istream& in, const std::string& fileName,
                     ReportLog& report, FieldTable& configTable,
                     FieldTable& configExtTable);
