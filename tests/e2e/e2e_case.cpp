@@ -118,22 +118,37 @@ struct RunResult {
   int status = -1;
 };
 
+// A file beside the work folder, so that it is not taken for an output.
+int makeCaptureFile(std::string& name) {
+  name = (fs::temp_directory_path() / "e2e_capture_XXXXXX").string();
+  return mkstemp(name.data());
+}
+
+// The tool's console goes to files rather than pipes: a launcher may leave a
+// helper process behind that inherits the descriptors, and a pipe would then
+// stay open long after the tool has ended.
 bool runIn(const fs::path& folder, const std::vector<std::string>& command,
            RunResult& result) {
-  int channel[2];
-  if (pipe(channel) != 0) {
-    std::perror("pipe");
+  std::string consoleName;
+  std::string errorsName;
+  const int console = makeCaptureFile(consoleName);
+  const int errors = makeCaptureFile(errorsName);
+  if (console < 0 || errors < 0) {
+    std::perror("mkstemp");
     return false;
   }
   const pid_t child = fork();
   if (child < 0) {
     std::perror("fork");
+    close(console);
+    close(errors);
     return false;
   }
   if (child == 0) {
-    close(channel[0]);
-    dup2(channel[1], STDOUT_FILENO);
-    close(channel[1]);
+    dup2(console, STDOUT_FILENO);
+    dup2(errors, STDERR_FILENO);
+    close(console);
+    close(errors);
     if (chdir(folder.c_str()) != 0) {
       _exit(127);
     }
@@ -146,20 +161,15 @@ bool runIn(const fs::path& folder, const std::vector<std::string>& command,
     std::perror("execvp");
     _exit(127);
   }
-  close(channel[1]);
-  char buffer[4096];
-  for (;;) {
-    const ssize_t got = read(channel[0], buffer, sizeof buffer);
-    if (got > 0) {
-      result.console.append(buffer, static_cast<std::size_t>(got));
-    } else if (got == 0 || errno != EINTR) {
-      break;
-    }
-  }
-  close(channel[0]);
+  close(console);
+  close(errors);
   int waitStatus = 0;
   while (waitpid(child, &waitStatus, 0) < 0 && errno == EINTR) {
   }
+  result.console = readBytes(consoleName);
+  std::cerr << readBytes(errorsName);
+  fs::remove(consoleName);
+  fs::remove(errorsName);
   if (!WIFEXITED(waitStatus)) {
     std::cerr << "the tool did not exit normally (status " << waitStatus
               << ")\n";
