@@ -4,49 +4,61 @@
 
 namespace {
 
-bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+// Character classes for the one pass over a line.
+enum : unsigned char { kPlain = 0, kBlank = 1, kTab = 2, kCommentMark = 3 };
+
+struct CharClasses {
+  unsigned char of[256] = {};
+  CharClasses() {
+    of[static_cast<unsigned char>(' ')] = kBlank;
+    of[static_cast<unsigned char>('\t')] = kTab;
+    for (char mark : {'/', '*', '\\', '#'}) {
+      of[static_cast<unsigned char>(mark)] = kCommentMark;
+    }
+  }
+};
+
+const CharClasses kClasses;
 
 bool beginsComment(const std::string& line, std::size_t pos) {
-  const char c = line[pos];
-  if (c == '/') {
-    // A slash in the last position has nothing after it to form a comment.
-    return pos + 1 < line.size() &&
-           (line[pos + 1] == '/' || line[pos + 1] == '*');
+  if (line[pos] != '/') {
+    return true;
   }
-  return c == '*' || c == '\\' || c == '#';
-}
-
-std::size_t findStart(const std::string& line) {
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    if (!isBlankOrTab(line[pos])) {
-      return pos;
-    }
-  }
-  return 0;
-}
-
-std::size_t findCut(const std::string& line) {
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    if (beginsComment(line, pos)) {
-      // Blanks before a comment are kept.
-      return pos;
-    }
-  }
-  std::size_t cut = line.size();
-  while (cut > 0 && line[cut - 1] == ' ') {
-    --cut;
-  }
-  return cut;
+  // A slash in the last position has nothing after it to form a comment.
+  return pos + 1 < line.size() &&
+         (line[pos + 1] == '/' || line[pos + 1] == '*');
 }
 
 }  // namespace
 
 std::string cleanLine(std::string line) {
-  if (line.empty()) {
-    return line;
+  // One pass finds the first character that is no blank or tab, the first
+  // comment mark and the end of the text before any trailing blanks, so
+  // that long lines cost one scan.
+  const std::size_t none = std::string::npos;
+  std::size_t start = none;
+  std::size_t endBeforeBlanks = 0;
+  std::size_t comment = none;
+  for (std::size_t pos = 0; pos < line.size(); ++pos) {
+    const unsigned char kind =
+        kClasses.of[static_cast<unsigned char>(line[pos])];
+    if (kind == kBlank) {
+      continue;
+    }
+    if (kind == kCommentMark && beginsComment(line, pos)) {
+      comment = pos;
+      break;
+    }
+    if (kind != kTab && start == none) {
+      start = pos;
+    }
+    endBeforeBlanks = pos + 1;
   }
-  const std::size_t start = findStart(line);
-  const std::size_t cut = findCut(line);
+  if (start == none) {
+    start = comment == none ? 0 : comment;
+  }
+  // Blanks before a comment stay; without a comment trailing blanks go.
+  const std::size_t cut = comment != none ? comment : endBeforeBlanks;
   if (cut <= start) {
     return std::string();
   }
