@@ -1,0 +1,44 @@
+# What `cmake --install` puts where, and the packages made from it by
+# CPack: a .deb on Linux, a .zip for Windows.
+include(GNUInstallDirs)
+
+install(TARGETS mapgen paramgen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(WIN32)
+  # A zip is unpacked wherever its user likes; the documents sit at its top,
+  # beside bin/. Windows has no man pages.
+  set(WINTOOLS_DOC_DIR .)
+else()
+  install(FILES man/mapgen.1 man/paramgen.1
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
+endif()
+install(FILES README.md DESTINATION ${WINTOOLS_DOC_DIR})
+install(DIRECTORY examples/firmware DESTINATION ${WINTOOLS_DOC_DIR}/examples)
+
+set(CPACK_PACKAGE_NAME wintools)
+set(CPACK_PACKAGE_VENDOR wintools)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "console tools that turn firmware settings into MTT scripts")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "wintools developers <wintools@localhost>")
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  # The dependencies on the C and C++ runtimes are read from the binaries.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # The summary above becomes the first line; this is the text below it.
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+      "mapgen reads a tables file of lettered tables of hex values, checks every
+line and the sizes of the tables against each other, and writes tables.mtt.
+paramgen reads the byte layout of config_t and config_ext_t from the
+firmware header global.h, applies configuration files of name=value lines
+in order, and writes config.mtt. Logs and scripts end their lines in CR LF
+on every platform.")
+endif()
+
+include(CPack)
