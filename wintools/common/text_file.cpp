@@ -48,6 +48,13 @@ bool openOutput(std::ofstream& out, const std::string& name,
   out.clear();
   if (!name.empty() && !isDirectory(name) && !isInUse(name, filesInUse)) {
     out.open(name, std::ios::out | std::ios::trunc | std::ios::binary);
+    // A file that did not exist yet may have been named as an input too;
+    // once created it would be read as that input, so it goes again.
+    if (out.is_open() && isInUse(name, filesInUse)) {
+      out.close();
+      std::error_code error;
+      std::filesystem::remove(name, error);
+    }
   }
   if (out.is_open() && out.good()) {
     return true;

@@ -12,7 +12,8 @@
                              std::string& errorText);
 
 // Creates the named file or empties it, in binary mode. Refuses, without
-// touching it, a name that is the same existing file as one of filesInUse.
+// touching it, a name that is the same file as one of filesInUse, also one
+// that does not exist yet.
 // Returns false with errorText "Couldn't open file: " + name on failure.
 [[nodiscard]] bool openOutput(std::ofstream& out, const std::string& name,
                               const std::vector<std::string>& filesInUse,

@@ -72,6 +72,16 @@ TEST_F(TextFileTest, OutputRefusesAFileInUseAndLeavesItAlone) {
   EXPECT_EQ(readBytes(input), "keep\r\n");
 }
 
+TEST_F(TextFileTest, OutputRefusesAnInputThatDoesNotExistYet) {
+  const std::string absent = (folder / "absent.txt").string();
+  const std::string sameName = (folder / "." / "absent.txt").string();
+  std::ofstream out;
+  std::string errorText;
+  EXPECT_FALSE(openOutput(out, absent, {input, sameName}, errorText));
+  EXPECT_EQ(errorText, "Couldn't open file: " + absent);
+  EXPECT_FALSE(fs::exists(absent));
+}
+
 TEST_F(TextFileTest, OutputRefusesADirectory) {
   std::ofstream out;
   std::string errorText;
