@@ -81,16 +81,19 @@ def shapes():
 
 
 def run_once(command, folder):
-    # GNU time forks the tool from its own small process, so the peak is the
-    # tool's alone and not that of a copy of this script.
+    # GNU time forks the tool from its own small process, so the peak it
+    # reports is the tool's alone and not that of a copy of this script. The
+    # time taken is the processor time (user and system) of the tool, which
+    # other load disturbs less than the elapsed time.
     report = os.path.join(folder, "peak.txt")
-    start = time.perf_counter()
-    subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report] + command, cwd=folder,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    elapsed = time.perf_counter() - start
+    process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", report] + command,
+                               cwd=folder, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    _, _, usage = os.wait4(process.pid, 0)
+    process.returncode = 0
     with open(report) as text:
         peak_kib = int(text.read().split()[-1])
-    return elapsed, peak_kib / 1024.0
+    return usage.ru_utime + usage.ru_stime, peak_kib / 1024.0
 
 
 def best_of(runs, command, folder):
@@ -134,8 +137,8 @@ def main():
     binaries = build(args.build)
     size = int(args.size * MIB)
 
-    print("S = %g MiB; times are the best of %d runs; 'x wc' is the tool's time over"
-          " wc -l's on the same file, per pass over it" % (args.size, args.runs))
+    print("S = %g MiB; times are processor seconds, the best of %d runs; 'x wc' is the"
+          " tool's time over wc -l's on the same file, per pass over it" % (args.size, args.runs))
     print("%-40s %9s %9s %6s %9s %7s %9s %9s" % (
         "input", "S (s)", "2S (s)", "2S/S", "wc S (s)", "x wc", "peak S", "peak 2S"))
     with tempfile.TemporaryDirectory() as folder:
