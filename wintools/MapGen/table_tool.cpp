@@ -1,9 +1,9 @@
 #include "table_tool.h"
 
-#include <cctype>
 #include <fstream>
 
 #include "geometry_check.h"
+#include "option_word.h"
 #include "table_parser.h"
 #include "table_set.h"
 #include "table_writer.h"
@@ -30,22 +30,18 @@ enum Status {
   kCheckOrWriteFailed = -4,
 };
 
-// The field an option word sets, or nullptr for any other argument. Option
-// words ignore letter case.
+// The field an option word sets, or nullptr for any other argument.
 std::string* optionTarget(const std::string& word, TableToolArgs& args) {
-  if (word.size() != 2 || word[0] != '-') {
-    return nullptr;
+  if (isOptionWord(word, 't')) {
+    return &args.tableFile;
   }
-  switch (std::tolower(static_cast<unsigned char>(word[1]))) {
-    case 't':
-      return &args.tableFile;
-    case 'l':
-      return &args.logFile;
-    case 'o':
-      return &args.outFile;
-    default:
-      return nullptr;
+  if (isOptionWord(word, 'l')) {
+    return &args.logFile;
   }
+  if (isOptionWord(word, 'o')) {
+    return &args.outFile;
+  }
+  return nullptr;
 }
 
 void reportStageFailure(ReportLog& report, const char* heading,

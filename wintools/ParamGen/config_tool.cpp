@@ -5,6 +5,7 @@
 #include "config_image_writer.h"
 #include "config_reader.h"
 #include "field_table.h"
+#include "option_word.h"
 #include "structure_parser.h"
 #include "text_file.h"
 
@@ -35,15 +36,6 @@ enum Status {
 
 // Fewer arguments than "-c", one file, "-g" and a header cannot be usable.
 const std::size_t kMinimumArgumentCount = 4;
-
-// True for "-" and the letter, in either case.
-bool isOptionWord(const std::string& word, char letter) {
-  if (word.size() != 2 || word[0] != '-') {
-    return false;
-  }
-  const char upper = static_cast<char>(letter - 'a' + 'A');
-  return word[1] == letter || word[1] == upper;
-}
 
 // Only these two end a "-c" list, and only in lower case.
 bool endsConfigList(const std::string& word) {
