@@ -5,13 +5,6 @@
 
 namespace {
 
-std::string lineMessage(std::string_view line, const char* what) {
-  std::string message = "Line: ";
-  message.append(line.data(), line.size());
-  message += what;
-  return message;
-}
-
 void addValue(ValueList& list, std::string_view token, std::size_t keepAtMost) {
   if (list.values.size() < keepAtMost) {
     list.values.emplace_back(token.substr(0, 2));
@@ -20,6 +13,13 @@ void addValue(ValueList& list, std::string_view token, std::size_t keepAtMost) {
 }
 
 }  // namespace
+
+std::string lineMessage(std::string_view line, std::string_view what) {
+  std::string message = "Line: ";
+  message.append(line.data(), line.size());
+  message.append(what.data(), what.size());
+  return message;
+}
 
 bool parseEntryLine(std::string_view line, EntryLine& entry,
                     std::string& errorText) {

@@ -13,6 +13,9 @@ struct EntryLine {
   std::string_view valueText;
 };
 
+// The text of the parser's line errors: "Line: " + the cleaned line + what.
+std::string lineMessage(std::string_view line, std::string_view what);
+
 // Splits the cleaned line into table letter, row number and value text.
 // Returns false with the line's error message in errorText.
 [[nodiscard]] bool parseEntryLine(std::string_view line, EntryLine& entry,

@@ -11,7 +11,7 @@ namespace {
 enum class StoreResult { stored, ignored, refused };
 
 std::string tooManyElements(const std::string& line) {
-  return "Line: " + line + " row contains too many elements";
+  return lineMessage(line, " row contains too many elements");
 }
 
 StoreResult storeEntry(const std::string& line, const EntryLine& entry,
