@@ -83,8 +83,7 @@ bool writeTables(const TableSet& tables, ReportLog& report,
   if (!writeTableScript(out, tables, report, errorText)) {
     return false;
   }
-  out.close();
-  if (out.fail()) {
+  if (!closeOutput(out)) {
     return failWith(kWriteFailure, report, errorText);
   }
   return true;

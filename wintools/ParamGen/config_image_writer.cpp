@@ -32,6 +32,22 @@ bool writePage(std::ostream& out, const Page& page, ReportLog& report) {
   return true;
 }
 
+// Returns false at the first line that could not be written; the warnings of
+// the records after it are not printed then.
+bool writeConfigScript(std::ostream& out, const FieldTable& configTable,
+                       const FieldTable& configExtTable, ReportLog& report) {
+  if (!writeMttHeader(out)) {
+    return false;
+  }
+  for (const Page& page :
+       {Page{&configTable, 'c'}, Page{&configExtTable, 'C'}}) {
+    if (!writePage(out, page, report)) {
+      return false;
+    }
+  }
+  return writeMttTrailer(out);
+}
+
 }  // namespace
 
 bool writeConfigImage(const FieldTable& configTable,
@@ -43,15 +59,11 @@ bool writeConfigImage(const FieldTable& configTable,
   if (!openOutput(out, outFile, filesInUse, errorText)) {
     return false;
   }
-  const Page pages[] = {{&configTable, 'c'}, {&configExtTable, 'C'}};
-  bool written = writeMttHeader(out);
-  for (const Page& page : pages) {
-    written = written && writePage(out, page, report);
-  }
-  written = written && writeMttTrailer(out);
-  out.close();
+  const bool written =
+      writeConfigScript(out, configTable, configExtTable, report);
+  const bool closed = closeOutput(out);
   // A script cut short by a full disk must not pass for a complete one.
-  if (!written || out.fail()) {
+  if (!written || !closed) {
     errorText = "Couldn't write file: " + outFile;
     return false;
   }

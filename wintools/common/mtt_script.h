@@ -5,13 +5,13 @@
 
 // Writes the script's header line "Mantt". Returns false when the stream
 // has failed.
-bool writeMttHeader(std::ostream& out);
+[[nodiscard]] bool writeMttHeader(std::ostream& out);
 
 // Writes one record line: "g", the offset as "%02X", the page letter and
 // the value text. Returns false when the stream has failed.
-bool writeMttRecord(std::ostream& out, unsigned offset, char page,
-                    std::string_view value);
+[[nodiscard]] bool writeMttRecord(std::ostream& out, unsigned offset, char page,
+                                  std::string_view value);
 
 // Writes the trailer lines "mcs" and "bye". Returns false when the stream
 // has failed.
-bool writeMttTrailer(std::ostream& out);
+[[nodiscard]] bool writeMttTrailer(std::ostream& out);

@@ -80,3 +80,8 @@ bool writeFileLine(std::ostream& out, std::string_view text) {
   out.flush();
   return out.good();
 }
+
+bool closeOutput(std::ofstream& out) {
+  out.close();
+  return !out.fail();
+}

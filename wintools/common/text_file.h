@@ -24,4 +24,8 @@ bool isSameExistingFile(const std::string& first, const std::string& second);
 
 // Writes the text and CR LF, then flushes. Returns false when the stream has
 // failed, so that callers can notice a full disk.
-bool writeFileLine(std::ostream& out, std::string_view text);
+[[nodiscard]] bool writeFileLine(std::ostream& out, std::string_view text);
+
+// Closes an output written line by line. Returns false when the stream had
+// failed or the close itself failed: the file may then be cut short.
+[[nodiscard]] bool closeOutput(std::ofstream& out);
