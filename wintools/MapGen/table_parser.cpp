@@ -20,19 +20,19 @@ StoreResult storeEntry(const std::string& line, const EntryLine& entry,
   Table& table = *findTable(tables, entry.letter);
   const ValueList list =
       splitValues(entry.valueText, static_cast<std::size_t>(kMaxColumns));
-  if (list.count > static_cast<std::size_t>(columnCountOf(table))) {
+  if (list.count > static_cast<std::size_t>(table.shape.columns)) {
     errorText = tooManyElements(line);
     return StoreResult::refused;
   }
   long row = entry.row;
-  if (table.kind == TableKind::oneRow) {
+  if (table.shape.kind == TableKind::oneRow) {
     if (row > 0) {
-      reportWarning(
-          report, std::string("table ") + table.letter + " has too many rows");
+      reportWarning(report, std::string("table ") + table.shape.letter +
+                                " has too many rows");
       return StoreResult::ignored;
     }
     row = 0;
-  } else if (row < 0 || row >= rowCountOf(table)) {
+  } else if (row < 0 || row >= table.shape.rows) {
     // A negative row names no row of the table, just as one beyond it.
     errorText = tooManyElements(line);
     return StoreResult::refused;

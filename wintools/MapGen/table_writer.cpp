@@ -15,7 +15,7 @@ const char kOpenFailure[] = "Couldn't open file";
 const char kWriteFailure[] = "Couldn't write file";
 
 int rowsWritten(const Table& table) {
-  return table.kind == TableKind::oneRow ? 1 : table.maxRowIndex + 1;
+  return table.shape.kind == TableKind::oneRow ? 1 : table.maxRowIndex + 1;
 }
 
 enum class TableResult { written, missingValue, writeFailed };
@@ -28,7 +28,7 @@ TableResult writeTable(std::ostream& out, const Table& table) {
         return TableResult::missingValue;
       }
       if (!writeMttRecord(out, static_cast<unsigned>(16 * row + column),
-                          table.letter, cell.value)) {
+                          table.shape.letter, cell.value)) {
         return TableResult::writeFailed;
       }
     }
@@ -57,7 +57,7 @@ bool writeTableScript(std::ostream& out, const TableSet& tables,
         break;
       case TableResult::missingValue:
         // The lines written so far stay in the file, without the trailer.
-        errorText = std::string("Table ") + table.letter +
+        errorText = std::string("Table ") + table.shape.letter +
                     " missing has a missing value";
         return false;
       case TableResult::writeFailed:

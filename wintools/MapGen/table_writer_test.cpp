@@ -87,14 +87,14 @@ TEST_F(WriteTablesTest, StopsAtAMissingValueAndKeepsThePartialFile) {
 }
 
 TEST_F(WriteTablesTest, NamesTheTableWithTheMissingValue) {
-  for (const char* letter = kTableLetters; *letter != '\0'; ++letter) {
-    SCOPED_TRACE(*letter);
+  for (const TableShape& shape : kTableShapes) {
+    SCOPED_TRACE(shape.letter);
     TableSet tables;
     resetTables(tables);
-    findTable(tables, *letter)->maxColumnCount = 1;
+    findTable(tables, shape.letter)->maxColumnCount = 1;
     EXPECT_FALSE(writeTables(tables, report, outFile, {}, errorText));
-    EXPECT_EQ(errorText,
-              std::string("Table ") + *letter + " missing has a missing value");
+    EXPECT_EQ(errorText, std::string("Table ") + shape.letter +
+                             " missing has a missing value");
     EXPECT_EQ(readBytes(outFile), "Mantt\r\n");
   }
 }
