@@ -11,7 +11,7 @@ namespace {
 struct ParseCase {
   const char* name;
   std::vector<std::string> arguments;
-  bool result;
+  bool usable;
   std::string tableFile;
   std::string logFile;
   std::string outFile;
@@ -84,11 +84,11 @@ TEST(ParseCommandLine, TakesTheValueAfterEachOption) {
     ReportLog report;
     report.console = &console;
     TableToolArgs args;
-    EXPECT_EQ(parseCommandLine(row.arguments, args, report), row.result);
+    EXPECT_EQ(parseCommandLine(row.arguments, args, report), row.usable);
     EXPECT_EQ(args.tableFile, row.tableFile);
     EXPECT_EQ(args.logFile, row.logFile);
     EXPECT_EQ(args.outFile, row.outFile);
-    EXPECT_EQ(console.str().empty(), row.result);
+    EXPECT_EQ(console.str().empty(), row.usable);
   }
 }
 

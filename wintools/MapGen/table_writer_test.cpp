@@ -2,47 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "table_parser.h"
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::readBytes;
 
-std::string readBytes(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+TableSet parsedTables(const std::string& tablesText, ReportLog& report) {
+  TableSet tables;
+  resetTables(tables);
+  std::istringstream in(tablesText);
+  std::string parseError;
+  EXPECT_TRUE(buildTables(in, tables, report, parseError)) << parseError;
+  return tables;
 }
 
 class WriteTablesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("table_writer_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    outFile = (folder / "tables.mtt").string();
+    ASSERT_FALSE(folder.path().empty());
     report.console = &console;
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   bool write(const std::string& tablesText,
              const std::vector<std::string>& filesInUse = {}) {
-    TableSet tables;
-    resetTables(tables);
-    std::istringstream in(tablesText);
-    std::string parseError;
-    EXPECT_TRUE(buildTables(in, tables, report, parseError)) << parseError;
+    const TableSet tables = parsedTables(tablesText, report);
     return writeTables(tables, report, outFile, filesInUse, errorText);
   }
 
-  fs::path folder;
-  std::string outFile;
+  test_support::TempFolder folder;
+  std::string outFile = folder.file("tables.mtt");
   std::ostringstream console;
   ReportLog report;
   std::string errorText = "stale";
@@ -106,16 +103,16 @@ TEST_F(WriteTablesTest, AGapBelowTheHighestRowIsAMissingValue) {
 }
 
 TEST_F(WriteTablesTest, AnUnopenableFileIsCountedAndNothingIsWritten) {
-  outFile = folder.string();
+  outFile = folder.path().string();
   EXPECT_FALSE(write("k[0]=01\n"));
   EXPECT_EQ(errorText, "Couldn't open file");
   EXPECT_EQ(report.errorCount, 1);
 }
 
 TEST_F(WriteTablesTest, RefusesAFileInUseAndLeavesItAlone) {
-  const std::string input = (folder / "tables.txt").string();
-  std::ofstream(input, std::ios::binary) << "k[0]=01\r\n";
-  outFile = (folder / "." / "tables.txt").string();
+  const std::string input = folder.file("tables.txt");
+  test_support::writeBytes(input, "k[0]=01\r\n");
+  outFile = (folder.path() / "." / "tables.txt").string();
   EXPECT_FALSE(write("k[0]=01\n", {input}));
   EXPECT_EQ(errorText, "Couldn't open file");
   EXPECT_EQ(readBytes(input), "k[0]=01\r\n");
@@ -129,6 +126,66 @@ TEST_F(WriteTablesTest, AFullDiskIsAFailureNotASuccess) {
   EXPECT_FALSE(write("k[0]=01\n"));
   EXPECT_EQ(errorText, "Couldn't write file");
   EXPECT_EQ(report.errorCount, 1);
+}
+
+// Takes the first bytes it is given and refuses the rest, like a disk that
+// fills up while the script is written.
+class FillingBuffer : public std::streambuf {
+ public:
+  explicit FillingBuffer(std::size_t capacity) : capacity_(capacity) {}
+  const std::string& taken() const { return taken_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof()) ||
+        taken_.size() >= capacity_) {
+      return traits_type::eof();
+    }
+    taken_ += traits_type::to_char_type(c);
+    return c;
+  }
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    const std::size_t room = capacity_ - taken_.size();
+    const std::size_t kept = std::min(room, static_cast<std::size_t>(count));
+    taken_.append(bytes, kept);
+    return static_cast<std::streamsize>(kept);
+  }
+
+ private:
+  std::size_t capacity_;
+  std::string taken_;
+};
+
+TEST_F(WriteTablesTest, AWriteThatFailsAnywhereFailsTheScript) {
+  const std::string complete = "Mantt\r\ng00k01\r\ng01k02\r\nmcs\r\nbye\r\n";
+  const struct {
+    const char* where;
+    std::size_t capacity;
+  } cases[] = {
+      {"in the header", 3},
+      {"in the second record", 18},
+      {"after the last record", 23},
+      {"in the last trailer line", 28},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.where);
+    ReportLog run;
+    run.console = &console;
+    const TableSet tables = parsedTables("k[0]=01 02\n", run);
+    FillingBuffer buffer(row.capacity);
+    std::ostream out(&buffer);
+    std::string error;
+    EXPECT_FALSE(writeTableScript(out, tables, run, error));
+    EXPECT_EQ(error, "Couldn't write file");
+    EXPECT_EQ(run.errorCount, 1);
+    EXPECT_EQ(buffer.taken(), complete.substr(0, row.capacity));
+  }
+  FillingBuffer roomy(complete.size());
+  std::ostream out(&roomy);
+  std::string error;
+  EXPECT_TRUE(writeTableScript(out, parsedTables("k[0]=01 02\n", report),
+                               report, error));
+  EXPECT_EQ(roomy.taken(), complete);
 }
 
 TEST_F(WriteTablesTest, NoTablesGiveAnEmptyScript) {

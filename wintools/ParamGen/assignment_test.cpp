@@ -16,7 +16,7 @@ struct Case {
   std::string errorLine;
 };
 
-TEST(ParseAssignment, NormalisesTheValueToTwoUpperCaseDigits) {
+TEST(ParseAssignment, NormalisesTheValueOrReportsItAndStoresFF) {
   const Case cases[] = {
       {"lower case digits", "idle_level=1a", "idle_level", "1A", ""},
       {"upper case stays", "x=FF", "x", "FF", ""},
@@ -30,23 +30,6 @@ TEST(ParseAssignment, NormalisesTheValueToTwoUpperCaseDigits) {
       {"carriage return after two digits", "x=12\r", "x", "12", ""},
       {"empty name", "=12", "", "12", ""},
       {"name with blanks", " a b =0c", " a b ", "0C", ""},
-  };
-  for (const Case& row : cases) {
-    SCOPED_TRACE(row.name);
-    std::ostringstream console;
-    ReportLog report;
-    report.console = &console;
-    Assignment assignment;
-    ASSERT_TRUE(parseAssignment(row.line, report, assignment));
-    EXPECT_EQ(assignment.name, row.expectedName);
-    EXPECT_EQ(assignment.value, row.expectedValue);
-    EXPECT_EQ(console.str(), "");
-    EXPECT_EQ(report.errorCount, 0);
-  }
-}
-
-TEST(ParseAssignment, ReportsAMalformedValueAndStoresFF) {
-  const Case cases[] = {
       {"too long", "fan_steps[1]=123456", "fan_steps[1]", "FF",
        "ERROR fan_steps[1] has value: 123456\n"},
       {"no hexadecimal digit", "fan_steps[2]=G1", "fan_steps[2]", "FF",
@@ -81,7 +64,7 @@ TEST(ParseAssignment, ReportsAMalformedValueAndStoresFF) {
     EXPECT_EQ(assignment.name, row.expectedName);
     EXPECT_EQ(assignment.value, row.expectedValue);
     EXPECT_EQ(console.str(), row.errorLine);
-    EXPECT_EQ(report.errorCount, 1);
+    EXPECT_EQ(report.errorCount, row.errorLine.empty() ? 0 : 1);
     EXPECT_EQ(report.warningCount, 0);
   }
 }

@@ -3,19 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
+
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test_support::readBytes;
 
 void add(FieldTable& table, const std::string& name, const char* value) {
   appendFieldRecord(table, name);
@@ -30,24 +26,19 @@ void add(FieldTable& table, const std::string& name, const char* value) {
 class ConfigImageWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_FALSE(folder.path().empty());
     report.console = &console;
-    folder = fs::temp_directory_path() /
-             (std::string("config_image_writer_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    outFile = (folder / "config.mtt").string();
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   bool write(const std::vector<std::string>& filesInUse = {}) {
     return writeConfigImage(config, configExt, report, outFile, filesInUse,
                             errorText);
   }
 
+  test_support::TempFolder folder;
+  std::string outFile = folder.file("config.mtt");
   std::ostringstream console;
   ReportLog report;
-  fs::path folder;
-  std::string outFile;
   std::string errorText;
   FieldTable config;
   FieldTable configExt;
@@ -81,10 +72,7 @@ TEST_F(ConfigImageWriterTest, WarnsInRecordOrderWithNamesVerbatim) {
 }
 
 TEST_F(ConfigImageWriterTest, EmptyTablesGiveTheSeventeenByteScript) {
-  {
-    std::ofstream old(outFile, std::ios::binary);
-    old << "an older, longer image\r\n";
-  }
+  test_support::writeBytes(outFile, "an older, longer image\r\n");
   ASSERT_TRUE(write());
   EXPECT_EQ(readBytes(outFile), "Mantt\r\nmcs\r\nbye\r\n");
   EXPECT_EQ(console.str(), "");
@@ -104,15 +92,17 @@ TEST_F(ConfigImageWriterTest, HighPositionsTakeThreeDigits) {
 
 TEST_F(ConfigImageWriterTest, AnOutputThatCannotBeOpenedTouchesNothing) {
   add(config, "missing", nullptr);
-  const std::string input = (folder / "global.h").string();
-  std::ofstream(input, std::ios::binary) << "keep\n";
+  const std::string input = folder.file("global.h");
+  test_support::writeBytes(input, "keep\n");
   const struct {
     const char* name;
     std::string outFile;
   } cases[] = {
-      {"folder does not exist", (folder / "none" / "config.mtt").string()},
-      {"a folder", folder.string()},
-      {"an input under another name", (folder / "." / "global.h").string()},
+      {"folder does not exist",
+       (folder.path() / "none" / "config.mtt").string()},
+      {"a folder", folder.path().string()},
+      {"an input under another name",
+       (folder.path() / "." / "global.h").string()},
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(row.name);
@@ -122,7 +112,7 @@ TEST_F(ConfigImageWriterTest, AnOutputThatCannotBeOpenedTouchesNothing) {
     EXPECT_EQ(console.str(), "");
     EXPECT_EQ(report.warningCount, 0);
   }
-  EXPECT_FALSE(fs::exists(folder / "none"));
+  EXPECT_FALSE(fs::exists(folder.path() / "none"));
   EXPECT_EQ(readBytes(input), "keep\n");
 }
 

@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
-namespace {
+#include "test_support.h"
 
-std::string readBytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+namespace {
 
 void fill(FieldTable& table, std::initializer_list<const char*> names) {
   table.count = 0;
@@ -26,23 +19,15 @@ void fill(FieldTable& table, std::initializer_list<const char*> names) {
 class ConfigReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_FALSE(folder.path().empty());
     report.console = &console;
-    logName =
-        (std::filesystem::temp_directory_path() /
-         (std::string("config_reader_test_") +
-          ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-          ".log"))
-            .string();
     std::string errorText;
     ASSERT_TRUE(openLog(report, logName, {}, errorText));
     fill(config, {"idle_level", "fan_steps[0]", "fan_steps[1]", "fan_steps[2]",
                   "spare "});
     fill(configExt, {"boost_level"});
   }
-  void TearDown() override {
-    closeLog(report);
-    std::remove(logName.c_str());
-  }
+  void TearDown() override { closeLog(report); }
 
   void apply(const std::string& text, const std::string& fileName) {
     std::istringstream in(text);
@@ -51,12 +36,13 @@ class ConfigReaderTest : public ::testing::Test {
 
   std::string logText() {
     closeLog(report);
-    return readBytes(logName);
+    return test_support::readBytes(logName);
   }
 
+  test_support::TempFolder folder;
+  const std::string logName = folder.file("paramgen.log");
   std::ostringstream console;
   ReportLog report;
-  std::string logName;
   FieldTable config;
   FieldTable configExt;
 };

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "test_support.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/resource.h>
@@ -18,9 +19,20 @@ namespace fs = std::filesystem;
 
 using Words = std::vector<std::string>;
 
-TEST(ParseCommandLine, TakesFileNamesFromTheOptions) {
+const char kUsage[] =
+    "Usage: ParamGen -c <config file1> ... <config fileN> -g <global file> "
+    "(optional: -l <log file> -o <out file>)\n"
+    "Example: paramgen -c c:\\firmware\\etc\\config.txt "
+    "c:\\firmware\\etc\\myconfig.txt -g c:\\firmware\\global.h\n"
+    "Example: paramgen -c c:\\firmware\\etc\\config.txt -g "
+    "c:\\firmware\\global.h -l configError.log\n"
+    "Example: paramgen -c c:\\firmware\\etc\\config.txt -g "
+    "c:\\firmware\\global.h -o c:\\config.mtt\n";
+
+TEST(ParseCommandLine, TakesFileNamesFromTheOptionsOrPrintsTheUsage) {
   struct Case {
     const char* name;
+    bool usable;
     Words arguments;
     Words configFiles;
     std::string headerFile;
@@ -29,105 +41,158 @@ TEST(ParseCommandLine, TakesFileNamesFromTheOptions) {
   };
   const Case cases[] = {
       {"shortest usable line",
+       true,
        {"-c", "a.txt", "-g", "global.h"},
        {"a.txt"},
        "global.h",
        "",
        "config.mtt"},
       {"list runs to the end",
+       true,
        {"-g", "global.h", "-c", "a.txt", "b.txt"},
        {"a.txt", "b.txt"},
        "global.h",
        "",
        "config.mtt"},
       {"upper-case option words",
+       true,
        {"-C", "a.txt", "-g", "global.h"},
        {"a.txt"},
        "global.h",
        "",
        "config.mtt"},
       {"upper-case header option",
+       true,
        {"-G", "global.h", "-C", "a.txt"},
        {"a.txt"},
        "global.h",
        "",
        "config.mtt"},
       {"-o inside the list is a file name",
+       true,
        {"-c", "a.txt", "-o", "out.mtt", "-g", "global.h"},
        {"a.txt", "-o", "out.mtt"},
        "global.h",
        "",
        "config.mtt"},
       {"-c inside the list is a file name",
+       true,
        {"-c", "a.txt", "-c", "b.txt", "-g", "h"},
        {"a.txt", "-c", "b.txt"},
        "h",
        "",
        "config.mtt"},
       {"-L inside the list is a file name",
+       true,
        {"-c", "a.txt", "-L", "x.log", "-g", "h"},
        {"a.txt", "-L", "x.log"},
        "h",
        "",
        "config.mtt"},
       {"-l ends the list",
+       true,
        {"-c", "a.txt", "-l", "x.log", "-g", "h"},
        {"a.txt"},
        "h",
        "x.log",
        "config.mtt"},
       {"a second -c appends",
+       true,
        {"-c", "a.txt", "-g", "h", "-c", "b.txt"},
        {"a.txt", "b.txt"},
        "h",
        "",
        "config.mtt"},
       {"output file",
+       true,
        {"-o", "out.mtt", "-c", "a.txt", "-g", "h"},
        {"a.txt"},
        "h",
        "",
        "out.mtt"},
       {"later options win",
+       true,
        {"-o", "1.mtt", "-g", "h1", "-c", "a.txt", "-g", "h2", "-o", "2.mtt"},
        {"a.txt"},
        "h2",
        "",
        "2.mtt"},
       {"-o last keeps the earlier value",
+       true,
        {"-o", "1.mtt", "-c", "a.txt", "-g", "h", "-o"},
        {"a.txt"},
        "h",
        "",
        "1.mtt"},
       {"-g last keeps the earlier value",
+       true,
        {"-g", "h", "-c", "a.txt", "-l", "x.log", "-g"},
        {"a.txt"},
        "h",
        "x.log",
        "config.mtt"},
       {"-l last keeps no log",
+       true,
        {"-g", "h", "-c", "a.txt", "-l"},
        {"a.txt"},
        "h",
        "",
        "config.mtt"},
       {"other words are ignored",
+       true,
        {"x", "-c", "a.txt", "-g", "h", "-x", "y", "--g"},
        {"a.txt"},
        "h",
        "",
        "config.mtt"},
       {"-g takes any next word",
+       true,
        {"-g", "-c", "-c", "a.txt"},
        {"a.txt"},
        "-c",
        "",
        "config.mtt"},
       {"empty file names are names",
+       true,
        {"-c", "", "-g", "h"},
        {""},
        "h",
+       "",
+       "config.mtt"},
+      {"no arguments", false, {}, {}, "", "", "config.mtt"},
+      {"three arguments are too few",
+       false,
+       {"-c", "a.txt", "-g"},
+       {},
+       "",
+       "",
+       "config.mtt"},
+      {"upper-case -G does not end the list",
+       false,
+       {"-c", "a.txt", "-G", "global.h"},
+       {"a.txt", "-G", "global.h"},
+       "",
+       "",
+       "config.mtt"},
+      {"no configuration file",
+       false,
+       {"-c", "-g", "global.h", "x"},
+       {},
+       "global.h",
+       "",
+       "config.mtt"},
+      {"empty header name",
+       false,
+       {"-c", "a.txt", "-g", ""},
+       {"a.txt"},
+       "",
+       "",
+       "config.mtt"},
+      {"no header",
+       false,
+       {"-c", "a.txt", "b.txt", "c.txt"},
+       {"a.txt", "b.txt", "c.txt"},
+       "",
        "",
        "config.mtt"},
   };
@@ -137,67 +202,27 @@ TEST(ParseCommandLine, TakesFileNamesFromTheOptions) {
     ReportLog report;
     report.console = &console;
     ConfigToolArgs args;
-    ASSERT_TRUE(parseCommandLine(row.arguments, args, report));
+    EXPECT_EQ(parseCommandLine(row.arguments, args, report), row.usable);
     EXPECT_EQ(args.configFiles, row.configFiles);
     EXPECT_EQ(args.headerFile, row.headerFile);
     EXPECT_EQ(args.logFile, row.logFile);
     EXPECT_EQ(args.outFile, row.outFile);
-    EXPECT_EQ(console.str(), "");
-  }
-}
-
-TEST(ParseCommandLine, PrintsTheUsageWhenNoFileOrNoHeaderIsNamed) {
-  const struct {
-    const char* name;
-    Words arguments;
-  } cases[] = {
-      {"no arguments", {}},
-      {"three arguments", {"-c", "a.txt", "-g"}},
-      {"upper-case -G does not end the list",
-       {"-c", "a.txt", "-G", "global.h"}},
-      {"no configuration file", {"-c", "-g", "global.h", "x"}},
-      {"empty header name", {"-c", "a.txt", "-g", ""}},
-      {"no header", {"-c", "a.txt", "b.txt", "c.txt"}},
-  };
-  for (const auto& row : cases) {
-    SCOPED_TRACE(row.name);
-    std::ostringstream console;
-    ReportLog report;
-    report.console = &console;
-    ConfigToolArgs args;
-    EXPECT_FALSE(parseCommandLine(row.arguments, args, report));
-    EXPECT_EQ(console.str(),
-              "Usage: ParamGen -c <config file1> ... <config fileN> -g "
-              "<global file> (optional: -l <log file> -o <out file>)\n"
-              "Example: paramgen -c c:\\firmware\\etc\\config.txt "
-              "c:\\firmware\\etc\\myconfig.txt -g c:\\firmware\\global.h\n"
-              "Example: paramgen -c c:\\firmware\\etc\\config.txt -g "
-              "c:\\firmware\\global.h -l configError.log\n"
-              "Example: paramgen -c c:\\firmware\\etc\\config.txt -g "
-              "c:\\firmware\\global.h -o c:\\config.mtt\n");
+    EXPECT_EQ(console.str(), row.usable ? "" : kUsage);
   }
 }
 
 class ConfigToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("config_tool_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    header = (folder / "global.h").string();
-    config = (folder / "config.txt").string();
-    outFile = (folder / "config.mtt").string();
-    std::ofstream(header, std::ios::binary)
-        << "struct config_t {\nuint8_t a;\n};\n";
-    std::ofstream(config, std::ios::binary) << "a=1\n";
+    ASSERT_FALSE(folder.path().empty());
+    test_support::writeBytes(header, "struct config_t {\nuint8_t a;\n};\n");
+    test_support::writeBytes(config, "a=1\n");
   }
-  void TearDown() override { fs::remove_all(folder); }
 
-  fs::path folder;
-  std::string header;
-  std::string config;
-  std::string outFile;
+  test_support::TempFolder folder;
+  const std::string header = folder.file("global.h");
+  const std::string config = folder.file("config.txt");
+  const std::string outFile = folder.file("config.mtt");
 };
 
 #if defined(__unix__) || defined(__APPLE__)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace {
 
 const char kConfig[] = "struct config_t {";
@@ -18,17 +20,6 @@ std::vector<std::string> namesOf(const FieldTable& table) {
     names.push_back(table.records[static_cast<std::size_t>(i)].name);
   }
   return names;
-}
-
-std::string withCrLf(const std::string& text) {
-  std::string result;
-  for (char c : text) {
-    if (c == '\n') {
-      result += '\r';
-    }
-    result += c;
-  }
-  return result;
 }
 
 const char kWorkedExample[] =
@@ -45,7 +36,7 @@ const char kWorkedExample[] =
 
 TEST(ParseStructure, ListsBothStructuresOfTheWorkedExample) {
   for (const std::string& header :
-       {std::string(kWorkedExample), withCrLf(kWorkedExample)}) {
+       {std::string(kWorkedExample), test_support::withCrLf(kWorkedExample)}) {
     SCOPED_TRACE(header.find('\r') == std::string::npos ? "LF" : "CR LF");
     std::istringstream in(header);
     FieldTable config;

@@ -26,20 +26,30 @@ TEST(MttScript, FormatsTheOffsetAsUpperCaseHexOfAtLeastTwoDigits) {
     unsigned offset;
     char page;
     const char* value;
-    const char* line;
+    const char* expectedLine;
   };
   const Case cases[] = {
-      {0, 'j', "5", "g00j5\r\n"},      {5, 'c', "1A", "g05c1A\r\n"},
-      {5, 'C', "1A", "g05C1A\r\n"},    {10, 'k', "0A", "g0Ak0A\r\n"},
-      {0x27, 'h', "01", "g27h01\r\n"}, {171, 'c', "00", "gABc00\r\n"},
-      {255, 'c', "FF", "gFFcFF\r\n"},  {256, 'C', "05", "g100C05\r\n"},
-      {510, 'c', "00", "g1FEc00\r\n"}, {0x3C, 'y', "", "g3Cy\r\n"},
+      {0, 'j', "5", "g00j5\r\n"},
+      {5, 'c', "1A", "g05c1A\r\n"},
+      {5, 'C', "1A", "g05C1A\r\n"},
+      {10, 'k', "0A", "g0Ak0A\r\n"},
+      {0x27, 'h', "01", "g27h01\r\n"},
+      {171, 'c', "00", "gABc00\r\n"},
+      {255, 'c', "FF", "gFFcFF\r\n"},
+      {256, 'C', "05", "g100C05\r\n"},
+      {510, 'c', "00", "g1FEc00\r\n"},
+      {0x3C, 'y', "", "g3Cy\r\n"},
+      // With the rows above, every hexadecimal digit appears in some offset.
+      {0x46, 'n', "01", "g46n01\r\n"},
+      {0x89, 'l', "02", "g89l02\r\n"},
+      {0x9D, 'e', "03", "g9De03\r\n"},
+      {0xD8, 'y', "04", "gD8y04\r\n"},
   };
   for (const Case& row : cases) {
-    SCOPED_TRACE(row.line);
+    SCOPED_TRACE(row.expectedLine);
     std::ostringstream out;
     EXPECT_TRUE(writeMttRecord(out, row.offset, row.page, row.value));
-    EXPECT_EQ(out.str(), row.line);
+    EXPECT_EQ(out.str(), row.expectedLine);
   }
 }
 

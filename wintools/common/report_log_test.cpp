@@ -2,41 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
+#include "test_support.h"
+
 namespace {
 
-std::string readBytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test_support::readBytes;
 
 class ReportLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_FALSE(folder.path().empty());
     report.console = &console;
-    logName =
-        (std::filesystem::temp_directory_path() /
-         (std::string("report_log_test_") +
-          ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-          ".log"))
-            .string();
   }
-  void TearDown() override { std::remove(logName.c_str()); }
 
   void openTheLog() {
     std::string errorText;
     ASSERT_TRUE(openLog(report, logName, {}, errorText));
   }
 
+  test_support::TempFolder folder;
+  const std::string logName = folder.file("run.log");
   std::ostringstream console;
   ReportLog report;
-  std::string logName;
 };
 
 TEST_F(ReportLogTest, WithoutLogEverythingGoesToTheConsoleOnly) {
@@ -58,41 +49,59 @@ TEST_F(ReportLogTest, LogHoldsTheSameLinesWithCrLf) {
 }
 
 TEST_F(ReportLogTest, AnOldLogIsEmptiedAtOpen) {
-  {
-    std::ofstream old(logName, std::ios::binary);
-    old << "from an earlier run\r\n";
-  }
+  test_support::writeBytes(logName, "from an earlier run\r\n");
   openTheLog();
   reportLine(report, "new");
   closeLog(report);
   EXPECT_EQ(readBytes(logName), "new\r\n");
 }
 
-TEST_F(ReportLogTest, SummaryWithoutErrors) {
+TEST_F(ReportLogTest, CloseLogLeavesTheLogClosedAndUnusable) {
   openTheLog();
-  reportWarning(report, "w");
-  reportSummary(report, "tables.mtt");
   closeLog(report);
-  EXPECT_EQ(console.str(),
-            "Warning: w\n\ntables.mtt generated with 0 errors and 1 "
-            "warnings.\n");
-  EXPECT_EQ(readBytes(logName),
-            "Warning: w\r\ntables.mtt generated with 0 errors and 1 "
-            "warnings.\r\n");
+  EXPECT_FALSE(report.log.is_open());
+  EXPECT_FALSE(report.logUsable);
+  reportLine(report, "after the close");
+  EXPECT_EQ(readBytes(logName), "");
+  EXPECT_EQ(console.str(), "after the close\n");
 }
 
-TEST_F(ReportLogTest, SummaryWithErrorsWarnsAgainstTheImage) {
-  openTheLog();
-  countError(report);
-  countError(report);
-  reportSummary(report, "config.mtt");
-  closeLog(report);
-  EXPECT_EQ(console.str(),
-            "\nconfig.mtt generated with 2 errors and 0 warnings.\n\n"
-            "Errors encountered, do not use config.mtt file!\n");
-  EXPECT_EQ(readBytes(logName),
-            "config.mtt generated with 2 errors and 0 warnings.\r\n"
-            "Errors encountered, do not use config.mtt file!\r\n");
+TEST_F(ReportLogTest, SummaryWarnsAgainstTheImageFromTheFirstError) {
+  struct Case {
+    int errors;
+    int warnings;
+    const char* imageName;
+    std::string console;
+    std::string log;
+  };
+  const Case cases[] = {
+      {0, 1, "tables.mtt",
+       "\ntables.mtt generated with 0 errors and 1 warnings.\n",
+       "tables.mtt generated with 0 errors and 1 warnings.\r\n"},
+      {1, 0, "config.mtt",
+       "\nconfig.mtt generated with 1 errors and 0 warnings.\n\n"
+       "Errors encountered, do not use config.mtt file!\n",
+       "config.mtt generated with 1 errors and 0 warnings.\r\n"
+       "Errors encountered, do not use config.mtt file!\r\n"},
+      {2, 3, "config.mtt",
+       "\nconfig.mtt generated with 2 errors and 3 warnings.\n\n"
+       "Errors encountered, do not use config.mtt file!\n",
+       "config.mtt generated with 2 errors and 3 warnings.\r\n"
+       "Errors encountered, do not use config.mtt file!\r\n"},
+  };
+  for (const Case& row : cases) {
+    SCOPED_TRACE(std::to_string(row.errors) + " errors");
+    console.str("");
+    report = ReportLog();
+    report.console = &console;
+    openTheLog();
+    report.errorCount = row.errors;
+    report.warningCount = row.warnings;
+    reportSummary(report, row.imageName);
+    closeLog(report);
+    EXPECT_EQ(console.str(), row.console);
+    EXPECT_EQ(readBytes(logName), row.log);
+  }
 }
 
 TEST_F(ReportLogTest, CountersStopAtTheirMaximum) {

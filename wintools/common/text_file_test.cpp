@@ -4,33 +4,24 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
+
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test_support::readBytes;
 
 class TextFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("text_file_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder);
-    input = (folder / "input.txt").string();
-    std::ofstream(input, std::ios::binary) << "keep\r\n";
+    ASSERT_FALSE(folder.path().empty());
+    test_support::writeBytes(input, "keep\r\n");
   }
-  void TearDown() override { fs::remove_all(folder); }
 
-  fs::path folder;
-  std::string input;
+  test_support::TempFolder folder;
+  const std::string input = folder.file("input.txt");
 };
 
 TEST_F(TextFileTest, OpensAnExistingInput) {
@@ -41,8 +32,8 @@ TEST_F(TextFileTest, OpensAnExistingInput) {
 }
 
 TEST_F(TextFileTest, RefusesMissingEmptyAndDirectoryInputs) {
-  const std::string names[] = {(folder / "missing.txt").string(), "",
-                               folder.string()};
+  const std::string names[] = {folder.file("missing.txt"), "",
+                               folder.path().string()};
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     std::ifstream in;
@@ -59,12 +50,13 @@ TEST_F(TextFileTest, OutputIsCreatedOrEmptied) {
   std::string errorText;
   ASSERT_TRUE(openOutput(out, input, {}, errorText));
   EXPECT_TRUE(writeFileLine(out, "new"));
-  out.close();
+  EXPECT_TRUE(closeOutput(out));
   EXPECT_EQ(readBytes(input), "new\r\n");
 }
 
 TEST_F(TextFileTest, OutputRefusesAFileInUseAndLeavesItAlone) {
-  const std::string sameFileOtherName = (folder / "." / "input.txt").string();
+  const std::string sameFileOtherName =
+      (folder.path() / "." / "input.txt").string();
   std::ofstream out;
   std::string errorText;
   EXPECT_FALSE(openOutput(out, sameFileOtherName, {"", input}, errorText));
@@ -73,8 +65,8 @@ TEST_F(TextFileTest, OutputRefusesAFileInUseAndLeavesItAlone) {
 }
 
 TEST_F(TextFileTest, OutputRefusesAnInputThatDoesNotExistYet) {
-  const std::string absent = (folder / "absent.txt").string();
-  const std::string sameName = (folder / "." / "absent.txt").string();
+  const std::string absent = folder.file("absent.txt");
+  const std::string sameName = (folder.path() / "." / "absent.txt").string();
   std::ofstream out;
   std::string errorText;
   EXPECT_FALSE(openOutput(out, absent, {input, sameName}, errorText));
@@ -85,15 +77,28 @@ TEST_F(TextFileTest, OutputRefusesAnInputThatDoesNotExistYet) {
 TEST_F(TextFileTest, OutputRefusesADirectory) {
   std::ofstream out;
   std::string errorText;
-  EXPECT_FALSE(openOutput(out, folder.string(), {}, errorText));
-  EXPECT_EQ(errorText, "Couldn't open file: " + folder.string());
+  EXPECT_FALSE(openOutput(out, folder.path().string(), {}, errorText));
+  EXPECT_EQ(errorText, "Couldn't open file: " + folder.path().string());
 }
 
 TEST_F(TextFileTest, SameFileNeedsAnExistingFile) {
-  const std::string missing = (folder / "missing").string();
-  EXPECT_TRUE(isSameExistingFile(input, (folder / "input.txt").string()));
+  const std::string missing = folder.file("missing");
+  EXPECT_TRUE(
+      isSameExistingFile(input, (folder.path() / "input.txt").string()));
   EXPECT_FALSE(isSameExistingFile(missing, missing));
   EXPECT_FALSE(isSameExistingFile("", input));
+}
+
+TEST_F(TextFileTest, AFullDiskShowsAtTheWriteOrAtTheClose) {
+  if (!fs::exists("/dev/full")) {
+    GTEST_SKIP() << "no /dev/full here";
+  }
+  std::ofstream out;
+  std::string errorText;
+  ASSERT_TRUE(openOutput(out, "/dev/full", {}, errorText));
+  EXPECT_FALSE(writeFileLine(out, "lost"));
+  EXPECT_FALSE(closeOutput(out));
+  EXPECT_FALSE(out.is_open());
 }
 
 }  // namespace
