@@ -261,7 +261,7 @@ bool isNameInside(const std::string& name) {
     }
     fifo.fed = !feedName.empty();
     if (fifo.fed && !readBytes(caseFolder / feedName, fifo.feed, errorText)) {
-      errorText = "the feed of fifo " + fifo.name + ": " + errorText;
+      errorText.insert(0, "the feed of fifo " + fifo.name + ": ");
       return false;
     }
     fifos.push_back(fifo);
@@ -655,6 +655,7 @@ int makeCaptureFile(std::string& name) {
     _exit(127);
   }
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (const std::string& word : command) {
     argv.push_back(const_cast<char*>(word.c_str()));
   }
