@@ -1,3 +1,0 @@
-struct config_t {
-uint8_t level;
-};
