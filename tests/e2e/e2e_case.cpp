@@ -12,6 +12,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -128,16 +129,22 @@ struct Case {
   std::vector<std::string> arguments;
   bool hasStdin = false;
   std::string stdinBytes;
+  // A file of the work folder that is the tool's standard input itself.
+  bool hasStdinFrom = false;
+  std::string stdinFrom;
   std::string expectedConsole;
   int expectedStatus = 0;
   std::vector<FixtureUse> fixtures;
   std::vector<Fifo> fifos;
+  // The tool's address space in MiB; 0 for no limit of the runner's own.
+  long memoryLimit = 0;
 };
 
 // What a case folder may hold besides the feeds its fifos file names.
 const char* const kCaseEntries[] = {
-    "args", "stdin",    "stdout", "status",     "in",
-    "out",  "fixtures", "fifos",  "linux-only", "windows-only",
+    "args",   "stdin",        "stdin-from", "stdout",
+    "status", "in",           "out",        "fixtures",
+    "fifos",  "memory-limit", "linux-only", "windows-only",
 };
 
 // Reads a file of the case folder; a missing one leaves found false.
@@ -303,6 +310,28 @@ bool isNameInside(const std::string& name) {
   return true;
 }
 
+// A number of MiB, from 16 up, and one LF at most.
+[[nodiscard]] bool parseMemoryLimit(const std::string& bytes, long& limit,
+                                    std::string& errorText) {
+  std::string digits = bytes;
+  if (!digits.empty() && digits.back() == '\n') {
+    digits.pop_back();
+  }
+  limit = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9' || limit > 1000000) {
+      limit = 0;
+      break;
+    }
+    limit = limit * 10 + (c - '0');
+  }
+  if (limit < 16) {
+    errorText = "memory-limit must be a number of MiB from 16 up";
+    return false;
+  }
+  return true;
+}
+
 [[nodiscard]] bool readCase(const fs::path& caseFolder, Case& testCase,
                             std::string& errorText) {
   std::string bytes;
@@ -319,6 +348,26 @@ bool isNameInside(const std::string& name) {
                             errorText) ||
       !readRequiredCaseFile(caseFolder, "status", bytes, errorText) ||
       !parseStatus(bytes, testCase.expectedStatus, errorText)) {
+    return false;
+  }
+
+  if (!readCaseFile(caseFolder, "stdin-from", testCase.hasStdinFrom, bytes,
+                    errorText)) {
+    return false;
+  }
+  if (testCase.hasStdinFrom) {
+    const std::vector<std::string> lines = splitLines(bytes);
+    if (lines.size() != 1 || lines[0].empty() || testCase.hasStdin) {
+      errorText =
+          "stdin-from must name one file of the work folder, and no stdin "
+          "file may stand beside it";
+      return false;
+    }
+    testCase.stdinFrom = lines[0];
+  }
+
+  if (!readCaseFile(caseFolder, "memory-limit", found, bytes, errorText) ||
+      (found && !parseMemoryLimit(bytes, testCase.memoryLimit, errorText))) {
     return false;
   }
 
@@ -640,19 +689,30 @@ int makeCaptureFile(std::string& name) {
 
 [[noreturn]] void execTool(const fs::path& folder,
                            const std::vector<std::string>& command, int input,
-                           int console, int errors) {
+                           int console, int errors, long memoryLimit) {
   const int from[] = {input, console, errors};
   const int to[] = {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO};
   for (int i = 0; i < 3; ++i) {
     dup2(from[i], to[i]);
   }
-  for (int descriptor : from) {
-    if (descriptor > STDERR_FILENO) {
-      close(descriptor);
-    }
+  // Only the three standard descriptors reach the tool, so that the first
+  // file it opens is always descriptor 3, whatever the runner inherited.
+  const long openMax = sysconf(_SC_OPEN_MAX);
+  for (long descriptor = STDERR_FILENO + 1;
+       descriptor < (openMax > 0 && openMax < 65536 ? openMax : 65536);
+       ++descriptor) {
+    close(static_cast<int>(descriptor));
   }
   if (chdir(folder.c_str()) != 0) {
     _exit(127);
+  }
+  if (memoryLimit > 0) {
+    const rlim_t bytes = static_cast<rlim_t>(memoryLimit) * 1024 * 1024;
+    const rlimit limit = {bytes, bytes};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) {
+      std::perror("setrlimit");
+      _exit(127);
+    }
   }
   std::vector<char*> argv;
   argv.reserve(command.size() + 1);
@@ -670,7 +730,8 @@ int makeCaptureFile(std::string& name) {
 // stay open long after the tool has ended.
 [[nodiscard]] bool runTool(const fs::path& folder,
                            const std::vector<std::string>& command, int input,
-                           RunResult& result, std::string& errorText) {
+                           long memoryLimit, RunResult& result,
+                           std::string& errorText) {
   std::string consoleName;
   std::string errorsName;
   const int console = makeCaptureFile(consoleName);
@@ -689,7 +750,7 @@ int makeCaptureFile(std::string& name) {
   }
   const pid_t child = fork();
   if (child == 0) {
-    execTool(folder, command, input, console, errors);
+    execTool(folder, command, input, console, errors, memoryLimit);
   }
   const int forkErrno = errno;
   close(console);
@@ -720,7 +781,8 @@ int makeCaptureFile(std::string& name) {
   return true;
 }
 
-// Standard input is the case's stdin file through a pipe, else /dev/null.
+// Standard input is the case's stdin file through a pipe, the file of the
+// work folder that stdin-from names, or else /dev/null.
 [[nodiscard]] bool runCase(const fs::path& work, const Case& testCase,
                            const std::vector<std::string>& command,
                            RunResult& result, std::string& errorText) {
@@ -729,17 +791,21 @@ int makeCaptureFile(std::string& name) {
     stopWriters(writers);
     return false;
   }
+  const std::string inputName = testCase.hasStdinFrom
+                                    ? (work / testCase.stdinFrom).string()
+                                    : std::string("/dev/null");
   const int input = testCase.hasStdin ? startStdinWriter(testCase.stdinBytes,
                                                          writers, errorText)
-                                      : open("/dev/null", O_RDONLY);
+                                      : open(inputName.c_str(), O_RDONLY);
   if (input < 0) {
     if (errorText.empty()) {
-      errorText = std::string("/dev/null: ") + std::strerror(errno);
+      errorText = inputName + ": " + std::strerror(errno);
     }
     stopWriters(writers);
     return false;
   }
-  const bool ran = runTool(work, command, input, result, errorText);
+  const bool ran =
+      runTool(work, command, input, testCase.memoryLimit, result, errorText);
   close(input);
   stopWriters(writers);
   return ran;
