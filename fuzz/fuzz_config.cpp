@@ -41,15 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   FieldTable configTable;
   FieldTable configExtTable;
   std::string errorText;
-  std::istringstream header(kHeader);
+  const std::string header(kHeader);
   check(parseStructure(header, "struct config_t {", configTable, errorText));
   check(parseStructure(header, "struct config_ext_t {", configExtTable,
                        errorText));
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  LineReader reader;
+  startLineReader(reader, bytes);
   std::ostringstream console;
   ReportLog report;
   report.console = &console;
-  check(readConfigFile(in, "config.txt", report, configTable, configExtTable));
+  check(readConfigFile(reader, "config.txt", report, configTable,
+                       configExtTable));
   for (const FieldTable* table : {&configTable, &configExtTable}) {
     check(table->count <= kFieldTableCapacity);
     for (int index = 0; index < table->count; ++index) {

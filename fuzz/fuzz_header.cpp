@@ -32,8 +32,7 @@ const std::string& scriptName() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  std::istringstream header(
-      std::string(reinterpret_cast<const char*>(data), size));
+  const std::string header(reinterpret_cast<const char*>(data), size);
   FieldTable configTable;
   FieldTable configExtTable;
   std::string errorText;

@@ -102,14 +102,16 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  LineReader reader;
+  startLineReader(reader, bytes);
   std::ostringstream console;
   ReportLog report;
   report.console = &console;
   TableSet tables;
   resetTables(tables);
   std::string errorText;
-  const bool built = buildTables(in, tables, report, errorText);
+  const bool built = buildTables(reader, tables, report, errorText);
   check(built == (report.errorCount == 0));
   check(built == errorText.empty());
   for (const Table& table : tables.tables) {

@@ -10,11 +10,11 @@ namespace {
 
 enum class StoreResult { stored, ignored, refused };
 
-std::string tooManyElements(const std::string& line) {
+std::string tooManyElements(std::string_view line) {
   return lineMessage(line, " row contains too many elements");
 }
 
-StoreResult storeEntry(const std::string& line, const EntryLine& entry,
+StoreResult storeEntry(std::string_view line, const EntryLine& entry,
                        TableSet& tables, ReportLog& report,
                        std::string& errorText) {
   Table& table = *findTable(tables, entry.letter);
@@ -40,7 +40,8 @@ StoreResult storeEntry(const std::string& line, const EntryLine& entry,
   const int rowIndex = static_cast<int>(row);
   std::array<TableCell, kMaxColumns>& cells = table.cells[rowIndex];
   if (cells[0].isSet) {
-    errorText = "Duplicate table entry: " + line;
+    errorText = "Duplicate table entry: ";
+    errorText.append(line.data(), line.size());
     return StoreResult::refused;
   }
   table.maxRowIndex = std::max(table.maxRowIndex, rowIndex);
@@ -55,11 +56,11 @@ StoreResult storeEntry(const std::string& line, const EntryLine& entry,
 
 }  // namespace
 
-bool buildTables(std::istream& in, TableSet& tables, ReportLog& report,
+bool buildTables(LineReader& reader, TableSet& tables, ReportLog& report,
                  std::string& errorText) {
   errorText.clear();
-  while (in.good()) {
-    const std::string line = readCleanLine(in);
+  std::string_view line;
+  while (readCleanLine(reader, line)) {
     if (line.empty()) {
       continue;
     }
@@ -70,6 +71,10 @@ bool buildTables(std::istream& in, TableSet& tables, ReportLog& report,
       countError(report);
       return false;
     }
+  }
+  if (reader.readFailed) {
+    errorText = "Couldn't read the tables file to its end";
+    return false;
   }
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -18,8 +19,9 @@ struct ParseRun {
   explicit ParseRun(const std::string& text) {
     resetTables(tables);
     report.console = &console;
-    std::istringstream in(text);
-    result = buildTables(in, tables, report, errorText);
+    LineReader reader;
+    startLineReader(reader, text);
+    result = buildTables(reader, tables, report, errorText);
   }
 
   const Table& table(char letter) const { return *findTable(tables, letter); }

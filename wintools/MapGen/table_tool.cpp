@@ -1,6 +1,7 @@
 #include "table_tool.h"
 
 #include <fstream>
+#include <new>
 
 #include "geometry_check.h"
 #include "option_word.h"
@@ -42,6 +43,18 @@ std::string* optionTarget(const std::string& word, TableToolArgs& args) {
     return &args.outFile;
   }
   return nullptr;
+}
+
+// buildTables, with memory running out on a huge line taken as a failure to
+// read the file rather than the end of the run.
+bool readTables(LineReader& reader, TableSet& tables, ReportLog& report,
+                std::string& errorText) {
+  try {
+    return buildTables(reader, tables, report, errorText);
+  } catch (const std::bad_alloc&) {
+    reader.readFailed = true;
+    return false;
+  }
 }
 
 void reportStageFailure(ReportLog& report, const char* heading,
@@ -96,17 +109,24 @@ int runTableTool(const std::vector<std::string>& arguments,
   }
 
   std::ifstream in;
-  if (!openInput(in, args.tableFile, errorText)) {
+  LineReader reader;
+  if (!openTextInput(in, reader, args.tableFile, errorText)) {
     reportLine(report, errorText);
     closeLog(report);
     return kTableFileNotOpened;
   }
 
   int status = kWritten;
-  if (!buildTables(in, tables, report, errorText)) {
-    reportStageFailure(
-        report, "Failed to build tables, reported the error: ", errorText);
-    status = kBuildFailed;
+  if (!readTables(reader, tables, report, errorText)) {
+    if (reader.readFailed) {
+      // The file broke off: what was read says nothing about its lines.
+      reportLine(report, readFailureText(args.tableFile));
+      status = kTableFileNotOpened;
+    } else {
+      reportStageFailure(
+          report, "Failed to build tables, reported the error: ", errorText);
+      status = kBuildFailed;
+    }
   } else if (!checkGeometry(tables, report, errorText)) {
     reportStageFailure(
         report, "Geometry check failed, reported the error: ", errorText);

@@ -19,9 +19,10 @@ using test_support::readBytes;
 TableSet parsedTables(const std::string& tablesText, ReportLog& report) {
   TableSet tables;
   resetTables(tables);
-  std::istringstream in(tablesText);
+  LineReader reader;
+  startLineReader(reader, tablesText);
   std::string parseError;
-  EXPECT_TRUE(buildTables(in, tables, report, parseError)) << parseError;
+  EXPECT_TRUE(buildTables(reader, tables, report, parseError)) << parseError;
   return tables;
 }
 

@@ -47,14 +47,14 @@ bool isUpperHex(const std::string& value) {
 
 }  // namespace
 
-bool parseAssignment(const std::string& line, ReportLog& report,
+bool parseAssignment(std::string_view line, ReportLog& report,
                      Assignment& assignment) {
   const std::size_t equals = line.find('=');
-  if (equals == std::string::npos) {
+  if (equals == std::string_view::npos) {
     return false;
   }
-  assignment.name = line.substr(0, equals);
-  assignment.value = line.substr(equals + 1);
+  assignment.name = std::string(line.substr(0, equals));
+  assignment.value = std::string(line.substr(equals + 1));
   cutToTwoIfHolding(assignment.value, ' ');
   cutToTwoIfHolding(assignment.value, '\t');
   applyLengthRule(report, assignment);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "report_log.h"
 
@@ -14,5 +15,5 @@ struct Assignment {
 // Splits a cleaned line at its first "=" and normalises the value, printing
 // and counting a value error ("ERROR " + name + " has value: " + value) when
 // it is no one-byte hexadecimal value. Returns false for a line without "=".
-[[nodiscard]] bool parseAssignment(const std::string& line, ReportLog& report,
+[[nodiscard]] bool parseAssignment(std::string_view line, ReportLog& report,
                                    Assignment& assignment);

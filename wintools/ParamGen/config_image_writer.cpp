@@ -64,7 +64,7 @@ bool writeConfigImage(const FieldTable& configTable,
   const bool closed = closeOutput(out);
   // A script cut short by a full disk must not pass for a complete one.
   if (!written || !closed) {
-    errorText = "Couldn't write file: " + outFile;
+    errorText = writeFailureText(outFile);
     return false;
   }
   return true;

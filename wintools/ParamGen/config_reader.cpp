@@ -37,15 +37,12 @@ void reportRepeatedAssignment(ReportLog& report, const FieldRecord& record,
 
 }  // namespace
 
-bool readConfigFile(std::istream& in, const std::string& fileName,
+bool readConfigFile(LineReader& reader, const std::string& fileName,
                     ReportLog& report, FieldTable& configTable,
                     FieldTable& configExtTable) {
   const RecordIndex index = indexRecords(configTable, configExtTable);
-  for (;;) {
-    const std::string line = readCleanLine(in);
-    if (in.fail()) {
-      return true;
-    }
+  std::string_view line;
+  while (readCleanLine(reader, line)) {
     Assignment assignment;
     if (line.empty() || !parseAssignment(line, report, assignment)) {
       continue;
@@ -64,4 +61,5 @@ bool readConfigFile(std::istream& in, const std::string& fileName,
     record.value = assignment.value;
     record.assigned = true;
   }
+  return !reader.readFailed;
 }

@@ -30,8 +30,9 @@ class ConfigReaderTest : public ::testing::Test {
   void TearDown() override { closeLog(report); }
 
   void apply(const std::string& text, const std::string& fileName) {
-    std::istringstream in(text);
-    EXPECT_TRUE(readConfigFile(in, fileName, report, config, configExt));
+    LineReader reader;
+    startLineReader(reader, text);
+    EXPECT_TRUE(readConfigFile(reader, fileName, report, config, configExt));
   }
 
   std::string logText() {

@@ -1,6 +1,7 @@
 #include "config_tool.h"
 
 #include <fstream>
+#include <new>
 
 #include "config_image_writer.h"
 #include "config_reader.h"
@@ -56,18 +57,34 @@ std::string* singleValueTarget(const std::string& word, ConfigToolArgs& args) {
   return nullptr;
 }
 
+void reportImageFailure(ReportLog& report, const std::string& errorText) {
+  reportLine(report, "Failed to write config.mtt, reported the error: ");
+  reportLine(report, errorText);
+}
+
 std::vector<std::string> inputNames(const ConfigToolArgs& args) {
   std::vector<std::string> names = args.configFiles;
   names.push_back(args.headerFile);
   return names;
 }
 
+// What the run is reading, so that memory running out is reported as the
+// failure to read that input, with its status.
+struct Progress {
+  std::string input;
+  int status = kHeaderNotOpened;
+};
+
 // Everything after the log is open; the inputs close on every way out.
 int runStages(const ConfigToolArgs& args, ReportLog& report,
-              FieldTable& configTable, FieldTable& configExtTable) {
+              FieldTable& configTable, FieldTable& configExtTable,
+              Progress& progress) {
   std::string errorText;
-  std::ifstream header;
-  if (!openInput(header, args.headerFile, errorText)) {
+  // Read once and kept, so that both structures are read from its first
+  // line, also when the header comes through a pipe.
+  std::string header;
+  progress.input = args.headerFile;
+  if (!readTextFile(args.headerFile, header, errorText)) {
     reportLine(report, errorText);
     return kHeaderNotOpened;
   }
@@ -81,35 +98,38 @@ int runStages(const ConfigToolArgs& args, ReportLog& report,
     return kConfigExtNotParsed;
   }
 
+  progress.status = kConfigFileNotOpened;
   for (const std::string& name : args.configFiles) {
-    // Each input is closed after reading, so that a long list needs one
-    // open file at a time here.
+    progress.input = name;
     std::ifstream in;
-    if (!openInput(in, name, errorText)) {
+    LineReader reader;
+    if (!openTextInput(in, reader, name, errorText)) {
       reportLine(report, errorText);
       return kConfigFileNotOpened;
     }
-    readConfigFile(in, name, report, configTable, configExtTable);
+    if (!readConfigFile(reader, name, report, configTable, configExtTable)) {
+      reportLine(report, readFailureText(name));
+      return kConfigFileNotOpened;
+    }
   }
 
-  std::vector<std::ifstream> reopened(args.configFiles.size());
-  for (std::size_t i = 0; i < args.configFiles.size(); ++i) {
-    if (!openInput(reopened[i], args.configFiles[i], errorText)) {
+  // Checked one at a time and closed again, so that a long list never runs
+  // out of file handles.
+  for (const std::string& name : args.configFiles) {
+    if (!checkInputOpens(name, errorText)) {
       reportLine(report, errorText);
       return kConfigFileNotReopened;
     }
   }
 
+  progress.status = kImageNotWritten;
   std::vector<std::string> filesInUse = inputNames(args);
   filesInUse.push_back(args.logFile);
   if (!writeConfigImage(configTable, configExtTable, report, args.outFile,
                         filesInUse, errorText)) {
-    reportLine(report, "Failed to write config.mtt, reported the error: ");
-    reportLine(report, errorText);
+    reportImageFailure(report, errorText);
     return kImageNotWritten;
   }
-  header.close();
-  reopened.clear();
   reportSummary(report, "config.mtt");
   return kWritten;
 }
@@ -169,7 +189,18 @@ int runConfigTool(const std::vector<std::string>& arguments,
     reportConsoleLine(report, errorText);
     return kLogNotOpened;
   }
-  const int status = runStages(args, report, configTable, configExtTable);
+  Progress progress;
+  int status = kWritten;
+  try {
+    status = runStages(args, report, configTable, configExtTable, progress);
+  } catch (const std::bad_alloc&) {
+    status = progress.status;
+    if (status == kImageNotWritten) {
+      reportImageFailure(report, writeFailureText(args.outFile));
+    } else {
+      reportLine(report, readFailureText(progress.input));
+    }
+  }
   closeLog(report);
   return status;
 }

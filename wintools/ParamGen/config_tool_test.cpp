@@ -248,16 +248,16 @@ class OpenFileLimit {
 };
 #endif
 
-TEST_F(ConfigToolTest, AFileThatCannotBeOpenedASecondTimeStopsTheRun) {
+TEST_F(ConfigToolTest, AListLongerThanTheOpenFileLimitIsRead) {
 #if defined(__unix__) || defined(__APPLE__)
-  // The files are read one at a time but kept open together afterwards, so
-  // a list longer than the open-file limit fails only at the second opening.
+  // Each file is open only while it is read or checked a second time, so a
+  // list longer than the limit of open files needs one handle at a time.
   Words arguments = {"-g", header, "-o", outFile, "-c"};
   for (int i = 0; i < 200; ++i) {
     arguments.push_back(config);
   }
   std::ostringstream console;
-  int status = 0;
+  int status = -1;
   {
     OpenFileLimit limit(64);
     if (!limit.ok()) {
@@ -265,13 +265,10 @@ TEST_F(ConfigToolTest, AFileThatCannotBeOpenedASecondTimeStopsTheRun) {
     }
     status = runConfigTool(arguments, console);
   }
-  EXPECT_EQ(status, -8);
-  const std::string text = console.str();
-  const std::string lastLine = "Couldn't open file: " + config + "\n";
-  ASSERT_GE(text.size(), lastLine.size());
-  EXPECT_EQ(text.substr(text.size() - lastLine.size()), lastLine);
-  EXPECT_EQ(text.find("Error"), std::string::npos);
-  EXPECT_FALSE(fs::exists(outFile));
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(console.str().find("Couldn't open file"), std::string::npos);
+  EXPECT_EQ(test_support::readBytes(outFile),
+            "Mantt\r\ng00c01\r\nmcs\r\nbye\r\n");
 #else
   GTEST_SKIP() << "needs a limit of open files";
 #endif

@@ -6,14 +6,14 @@ namespace {
 
 // Only "u", "i" and the last "t" of the seven-character word are tested, so
 // the word may stand inside a longer one.
-bool startsTypeWord(const std::string& line, std::size_t pos) {
+bool startsTypeWord(std::string_view line, std::size_t pos) {
   return pos + 6 < line.size() && line[pos] == 'u' && line[pos + 1] == 'i' &&
          line[pos + 6] == 't';
 }
 
 }  // namespace
 
-std::string extractMemberName(const std::string& line) {
+std::string extractMemberName(std::string_view line) {
   const std::size_t lastSemicolon = line.rfind(';');
   for (std::size_t pos = 0; pos < line.size(); ++pos) {
     if (!startsTypeWord(line, pos)) {
@@ -21,15 +21,15 @@ std::string extractMemberName(const std::string& line) {
     }
     // Only blanks are skipped: a tab becomes part of the name.
     const std::size_t start = line.find_first_not_of(' ', pos + 7);
-    if (start == std::string::npos) {
+    if (start == std::string_view::npos) {
       return std::string();
     }
     // Every later match starts its name at or after this one, so without a
     // ";" from here on no match on this line can succeed.
-    if (lastSemicolon == std::string::npos || lastSemicolon < start) {
+    if (lastSemicolon == std::string_view::npos || lastSemicolon < start) {
       return std::string();
     }
-    return line.substr(start, line.find(';', start) - start);
+    return std::string(line.substr(start, line.find(';', start) - start));
   }
   return std::string();
 }

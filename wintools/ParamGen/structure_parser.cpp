@@ -9,23 +9,15 @@
 
 namespace {
 
-bool goToFirstLine(std::istream& header) {
-  header.clear();
-  header.seekg(0, std::ios::beg);
-  return !header.fail();
-}
-
 // Reads up to the marker line; false when the input ends first.
-bool findMarker(std::istream& header, const std::string& marker) {
-  for (;;) {
-    const std::string line = readCleanLine(header);
-    if (header.fail()) {
-      return false;
-    }
+bool findMarker(LineReader& reader, const std::string& marker) {
+  std::string_view line;
+  while (readCleanLine(reader, line)) {
     if (line == marker) {
       return true;
     }
   }
+  return false;
 }
 
 // Adds one record per element of an array member "prefix[count...".
@@ -44,19 +36,17 @@ void addArrayElements(const std::string& name, std::size_t bracket,
 
 }  // namespace
 
-bool parseStructure(std::istream& header, const std::string& marker,
+bool parseStructure(std::string_view header, const std::string& marker,
                     FieldTable& table, std::string& errorText) {
   table.count = 0;
-  if (!goToFirstLine(header)) {
-    errorText = "Couldn't read the header again from its first line";
-    return false;
-  }
-  if (!findMarker(header, marker)) {
+  LineReader reader;
+  startLineReader(reader, header);
+  if (!findMarker(reader, marker)) {
     return true;
   }
-  for (;;) {
-    const std::string line = readCleanLine(header);
-    if (header.fail() || line == "};") {
+  std::string_view line;
+  while (readCleanLine(reader, line)) {
+    if (line == "};") {
       return true;
     }
     const std::string name = extractMemberName(line);
@@ -74,4 +64,5 @@ bool parseStructure(std::istream& header, const std::string& marker,
       addArrayElements(name, bracket, table);
     }
   }
+  return true;
 }

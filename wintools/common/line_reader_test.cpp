@@ -2,20 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct CleanCase {
-  const char* name;
-  std::string line;
-  std::string expected;
-};
-
 TEST(CleanLine, FollowsTheCommentAndBlankRules) {
-  const CleanCase cases[] = {
+  struct Case {
+    const char* name;
+    std::string line;
+    std::string expected;
+  };
+  const Case cases[] = {
       {"empty", "", ""},
       {"blanks only", "    ", ""},
       {"leading blanks", "  a = 1", "a = 1"},
@@ -36,56 +37,173 @@ TEST(CleanLine, FollowsTheCommentAndBlankRules) {
       {"NUL bytes are text", std::string("a\0b ", 4), std::string("a\0b", 3)},
       {"CR is text here", "a\r", "a\r"},
   };
-  for (const CleanCase& row : cases) {
+  for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(cleanLine(row.line), row.expected);
   }
 }
 
-std::vector<std::string> readAll(const std::string& bytes) {
-  std::istringstream in(bytes);
+struct ReadResult {
   std::vector<std::string> lines;
-  while (in.good()) {
-    lines.push_back(readCleanLine(in));
+  std::vector<long> numbers;
+  bool readFailed = false;
+  bool hadByteOrderMark = false;
+  bool isUtf16 = false;
+};
+
+ReadResult readAll(LineReader& reader) {
+  ReadResult result;
+  std::string_view line;
+  while (readLine(reader, line)) {
+    result.lines.emplace_back(line);
+    result.numbers.push_back(reader.lineNumber);
   }
-  return lines;
+  result.readFailed = reader.readFailed;
+  result.hadByteOrderMark = reader.hadByteOrderMark;
+  result.isUtf16 = reader.isUtf16;
+  return result;
 }
 
-TEST(ReadCleanLine, DropsOnlyTheCarriageReturnBeforeALineFeed) {
+TEST(ReadLine, SplitsLinesAlikeFromAStreamAndFromMemory) {
   struct Case {
     const char* name;
     std::string bytes;
     std::vector<std::string> lines;
+    bool hadByteOrderMark;
+    bool isUtf16;
   };
   const Case cases[] = {
-      {"LF", "a=1\nb=2\n", {"a=1", "b=2", ""}},
-      {"CR LF", "a=1\r\nb=2\r\n", {"a=1", "b=2", ""}},
-      {"last line without end", "a=1\nb=2", {"a=1", "b=2"}},
-      {"CR without LF at the end stays", "b=2\r", {"b=2\r"}},
-      {"CR inside a line stays", "a\rb\n", {"a\rb", ""}},
-      {"two CRs lose one", "a\r\r\n", {"a\r", ""}},
-      {"empty input", "", {""}},
+      {"LF", "a=1\nb=2\n", {"a=1", "b=2"}, false, false},
+      {"CR LF", "a=1\r\nb=2\r\n", {"a=1", "b=2"}, false, false},
+      {"last line without end", "a=1\nb=2", {"a=1", "b=2"}, false, false},
+      {"CR without LF at the end stays", "b=2\r", {"b=2\r"}, false, false},
+      {"CR inside a line stays", "a\rb\n", {"a\rb"}, false, false},
+      {"two CRs lose one", "a\r\r\n", {"a\r"}, false, false},
+      {"empty lines count", "\n\r\n\nx", {"", "", "", "x"}, false, false},
+      {"empty input", "", {}, false, false},
+      {"byte-order mark skipped",
+       "\xEF\xBB\xBFk[0]=01\n",
+       {"k[0]=01"},
+       true,
+       false},
+      {"byte-order mark alone", "\xEF\xBB\xBF", {}, true, false},
+      {"the same bytes later stay",
+       "x\n\xEF\xBB\xBFy\n",
+       {"x", "\xEF\xBB\xBFy"},
+       false,
+       false},
+      {"part of a mark is text", "\xEF\xBB", {"\xEF\xBB"}, false, false},
+      {"UTF-16 little-endian",
+       std::string("\xFF\xFEk\0\n\0", 6),
+       {},
+       false,
+       true},
+      {"UTF-16 big-endian", std::string("\xFE\xFF\0k\0\n", 6), {}, false, true},
+      {"FF alone is text", "\xFFk\n", {"\xFFk"}, false, false},
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(readAll(row.bytes), row.lines);
+    std::istringstream in(row.bytes);
+    LineReader fromStream;
+    startLineReader(fromStream, in);
+    LineReader fromMemory;
+    startLineReader(fromMemory, row.bytes);
+    for (LineReader* reader : {&fromStream, &fromMemory}) {
+      const ReadResult result = readAll(*reader);
+      EXPECT_EQ(result.lines, row.lines);
+      std::vector<long> numbers;
+      for (std::size_t i = 0; i < row.lines.size(); ++i) {
+        numbers.push_back(static_cast<long>(i) + 1);
+      }
+      EXPECT_EQ(result.numbers, numbers);
+      EXPECT_FALSE(result.readFailed);
+      EXPECT_EQ(result.hadByteOrderMark, row.hadByteOrderMark);
+      EXPECT_EQ(result.isUtf16, row.isUtf16);
+    }
   }
 }
 
-TEST(ReadCleanLine, LeavesTheStreamAtEndAndFailedWhenNothingIsLeft) {
-  std::istringstream in("x\n");
-  EXPECT_EQ(readCleanLine(in), "x");
-  EXPECT_TRUE(in.good());
-  EXPECT_EQ(readCleanLine(in), "");
-  EXPECT_TRUE(in.eof());
-  EXPECT_TRUE(in.fail());
+TEST(ReadLine, ReadsLinesLongerThanItsBlocksWhole) {
+  const std::string longLine(3 * 1024 * 1024 + 17, 'v');
+  std::string bytes;
+  for (int i = 0; i < 3; ++i) {
+    bytes += longLine + "\r\nshort\n";
+  }
+  std::istringstream in(bytes);
+  LineReader reader;
+  startLineReader(reader, in);
+  const ReadResult result = readAll(reader);
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{longLine, "short", longLine, "short",
+                                      longLine, "short"}));
 }
 
-TEST(ReadCleanLine, ReadsAVeryLongLineWhole) {
-  const std::string longLine(3 * 1024 * 1024, 'v');
-  std::istringstream in(longLine + "\r\nnext");
-  EXPECT_EQ(readCleanLine(in), longLine);
-  EXPECT_EQ(readCleanLine(in), "next");
+// Hands out its bytes a few at a time, the way a pipe does, then fails like
+// a disk that cannot be read.
+class BrokenBuffer : public std::streambuf {
+ public:
+  BrokenBuffer(std::string bytes, std::size_t piece)
+      : bytes_(std::move(bytes)), piece_(piece) {}
+
+ protected:
+  int_type underflow() override {
+    if (given_ >= bytes_.size()) {
+      // The stream turns this into its bad state, as for a failed read.
+      throw std::ios_base::failure("read failed");
+    }
+    const std::size_t size = std::min(piece_, bytes_.size() - given_);
+    char* start = &bytes_[given_];
+    setg(start, start, start + size);
+    given_ += size;
+    return traits_type::to_int_type(*start);
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t piece_;
+  std::size_t given_ = 0;
+};
+
+TEST(ReadLine, AFailedReadIsAFailureNotTheEnd) {
+  for (std::size_t piece : {1, 2, 5, 100}) {
+    SCOPED_TRACE(piece);
+    BrokenBuffer buffer("one\ntwo\nthr", piece);
+    std::istream in(&buffer);
+    LineReader reader;
+    startLineReader(reader, in);
+    const ReadResult result = readAll(reader);
+    EXPECT_TRUE(result.readFailed);
+    // The lines of the block that failed are lost; no later line appears.
+    const std::vector<std::string> before = {"one", "two"};
+    ASSERT_LE(result.lines.size(), before.size());
+    EXPECT_TRUE(std::equal(result.lines.begin(), result.lines.end(),
+                           before.begin()));
+  }
+}
+
+TEST(ReadCleanLine, CleansEachLineAsAViewIntoIt) {
+  const std::string bytes = "  k[0]=01 // note\r\n\t# only a comment\n";
+  LineReader reader;
+  startLineReader(reader, bytes);
+  std::string_view line;
+  ASSERT_TRUE(readCleanLine(reader, line));
+  EXPECT_EQ(line, "k[0]=01 ");
+  EXPECT_EQ(line.data(), bytes.data() + 2);
+  ASSERT_TRUE(readCleanLine(reader, line));
+  EXPECT_EQ(line, "");
+  EXPECT_EQ(reader.lineNumber, 2);
+  EXPECT_FALSE(readCleanLine(reader, line));
+}
+
+TEST(ReadAllBytes, ReadsTheRestOrFails) {
+  std::istringstream in("abc\r\ndef");
+  std::string bytes;
+  ASSERT_TRUE(readAllBytes(in, bytes));
+  EXPECT_EQ(bytes, "abc\r\ndef");
+
+  BrokenBuffer buffer("abc", 2);
+  std::istream broken(&buffer);
+  EXPECT_FALSE(readAllBytes(broken, bytes));
 }
 
 }  // namespace

@@ -3,13 +3,25 @@
 #include <filesystem>
 #include <system_error>
 
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
 namespace {
 
 const char kOpenFailure[] = "Couldn't open file: ";
 
+std::string utf16Refusal(const std::string& name) {
+  return kOpenFailure + name + " (UTF-16 text: save it as UTF-8 or ANSI)";
+}
+
 bool isDirectory(const std::string& name) {
   std::error_code error;
-  return std::filesystem::is_directory(name, error);
+  return fs::is_directory(name, error);
 }
 
 bool isInUse(const std::string& name,
@@ -39,6 +51,68 @@ bool openInput(std::ifstream& in, const std::string& name,
   in.close();
   in.setstate(std::ios::failbit);
   return false;
+}
+
+bool openTextInput(std::ifstream& in, LineReader& reader,
+                   const std::string& name, std::string& errorText) {
+  if (!openInput(in, name, errorText)) {
+    return false;
+  }
+  startLineReader(reader, in);
+  if (reader.isUtf16) {
+    errorText = utf16Refusal(name);
+    in.close();
+    return false;
+  }
+  return true;
+}
+
+bool readTextFile(const std::string& name, std::string& bytes,
+                  std::string& errorText) {
+  std::ifstream in;
+  if (!openInput(in, name, errorText)) {
+    return false;
+  }
+  if (!readAllBytes(in, bytes)) {
+    errorText = readFailureText(name);
+    return false;
+  }
+  LineReader reader;
+  startLineReader(reader, bytes);
+  if (reader.isUtf16) {
+    errorText = utf16Refusal(name);
+    return false;
+  }
+  return true;
+}
+
+std::string readFailureText(const std::string& name) {
+  return "Couldn't read file: " + name;
+}
+
+std::string writeFailureText(const std::string& name) {
+  return "Couldn't write file: " + name;
+}
+
+bool checkInputOpens(const std::string& name, std::string& errorText) {
+  bool opens = false;
+  if (!name.empty() && !isDirectory(name)) {
+#ifdef _WIN32
+    std::ifstream in(name, std::ios::in | std::ios::binary);
+    opens = in.is_open();
+#else
+    // Without O_NONBLOCK, opening a FIFO waits until a writer opens it.
+    const int descriptor = open(name.c_str(), O_RDONLY | O_NONBLOCK);
+    opens = descriptor >= 0;
+    if (opens) {
+      close(descriptor);
+    }
+#endif
+  }
+  if (!opens) {
+    errorText = kOpenFailure + name;
+  }
+  return opens;
 }
 
 bool openOutput(std::ofstream& out, const std::string& name,
