@@ -176,8 +176,8 @@ TEST(ReadLine, AFailedReadIsAFailureNotTheEnd) {
     // The lines of the block that failed are lost; no later line appears.
     const std::vector<std::string> before = {"one", "two"};
     ASSERT_LE(result.lines.size(), before.size());
-    EXPECT_TRUE(std::equal(result.lines.begin(), result.lines.end(),
-                           before.begin()));
+    EXPECT_TRUE(
+        std::equal(result.lines.begin(), result.lines.end(), before.begin()));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "file_identity.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -24,14 +25,89 @@ bool isDirectory(const std::string& name) {
   return fs::is_directory(name, error);
 }
 
-bool isInUse(const std::string& name,
-             const std::vector<std::string>& filesInUse) {
+// True when creating or emptying the name would touch one of the files in
+// use: an existing file by its identity, a name not created yet by the
+// place where it would be created.
+bool leadsToAFileInUse(const std::string& name,
+                       const std::vector<std::string>& filesInUse) {
+  if (existsAsFile(name)) {
+    for (const std::string& other : filesInUse) {
+      if (isSameExistingFile(name, other)) {
+        return true;
+      }
+    }
+    return false;
+  }
+  const std::string place = creationPath(name);
+  for (const std::string& other : filesInUse) {
+    if (!other.empty() && !existsAsFile(other) &&
+        isSameCreationPath(place, creationPath(other))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool isSameAsAFileInUse(const std::string& name,
+                        const std::vector<std::string>& filesInUse) {
   for (const std::string& other : filesInUse) {
     if (isSameExistingFile(name, other)) {
       return true;
     }
   }
   return false;
+}
+
+// Removes the file that this run has just created under the name: the file
+// itself where a link led to it, never the link.
+void removeCreatedFile(const std::string& name) {
+  const std::string place = creationPath(name);
+  std::error_code error;
+  if (!place.empty() && fs::is_regular_file(fs::symlink_status(place, error)) &&
+      isSameExistingFile(place, name)) {
+    fs::remove(place, error);
+  }
+}
+
+// Opens a file that exists without emptying it first: a name among the files
+// in use that leads to it only once it is open (a /dev/fd name of the very
+// descriptor) leaves it untouched. Then empties it; writes append to it.
+bool openExisting(std::ofstream& out, const std::string& name,
+                  const std::vector<std::string>& filesInUse) {
+  out.open(name, std::ios::out | std::ios::app | std::ios::binary);
+  if (!out.is_open()) {
+    return false;
+  }
+  if (isSameAsAFileInUse(name, filesInUse)) {
+    out.close();
+    return false;
+  }
+  std::error_code error;
+  if (fs::is_regular_file(name, error)) {
+    fs::resize_file(name, 0, error);
+    if (error) {
+      out.close();
+      return false;
+    }
+  }
+  return true;
+}
+
+// Creates the file. Where names ignore letter case, or a /dev/fd name leads
+// to the new descriptor, a new name can still be a file in use; only the
+// created file tells, and then it goes again.
+bool createNew(std::ofstream& out, const std::string& name,
+               const std::vector<std::string>& filesInUse) {
+  out.open(name, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (!out.is_open()) {
+    return false;
+  }
+  if (isSameAsAFileInUse(name, filesInUse)) {
+    out.close();
+    removeCreatedFile(name);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -120,32 +196,19 @@ bool openOutput(std::ofstream& out, const std::string& name,
                 std::string& errorText) {
   out.close();
   out.clear();
-  if (!name.empty() && !isDirectory(name) && !isInUse(name, filesInUse)) {
-    out.open(name, std::ios::out | std::ios::trunc | std::ios::binary);
-    // A file that did not exist yet may have been named as an input too;
-    // once created it would be read as that input, so it goes again.
-    if (out.is_open() && isInUse(name, filesInUse)) {
-      out.close();
-      std::error_code error;
-      std::filesystem::remove(name, error);
-    }
+  bool opened = false;
+  if (!name.empty() && !isDirectory(name) &&
+      !leadsToAFileInUse(name, filesInUse)) {
+    opened = existsAsFile(name) ? openExisting(out, name, filesInUse)
+                                : createNew(out, name, filesInUse);
   }
-  if (out.is_open() && out.good()) {
+  if (opened && out.good()) {
     return true;
   }
   errorText = kOpenFailure + name;
   out.close();
   out.setstate(std::ios::failbit);
   return false;
-}
-
-bool isSameExistingFile(const std::string& first, const std::string& second) {
-  if (first.empty() || second.empty()) {
-    return false;
-  }
-  std::error_code error;
-  const bool same = std::filesystem::equivalent(first, second, error);
-  return !error && same;
 }
 
 bool writeFileLine(std::ostream& out, std::string_view text) {

@@ -39,15 +39,12 @@ std::string writeFailureText(const std::string& name);
                                    std::string& errorText);
 
 // Creates the named file or empties it, in binary mode. Refuses, without
-// touching it, a name that is the same file as one of filesInUse, also one
-// that does not exist yet.
+// creating or emptying anything, a name that leads to the same file as one
+// of filesInUse, also to one that does not exist yet.
 // Returns false with errorText "Couldn't open file: " + name on failure.
 [[nodiscard]] bool openOutput(std::ofstream& out, const std::string& name,
                               const std::vector<std::string>& filesInUse,
                               std::string& errorText);
-
-// True when both names exist and denote the same file (links included).
-bool isSameExistingFile(const std::string& first, const std::string& second);
 
 // Writes the text and CR LF, then flushes. Returns false when the stream has
 // failed, so that callers can notice a full disk.

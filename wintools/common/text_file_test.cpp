@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "file_identity.h"
 #include "test_support.h"
 
 namespace {
