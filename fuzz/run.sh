@@ -17,7 +17,7 @@ harnesses=("$@")
 
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINTOOLS_BUILD_FUZZERS=ON \
-  -DWINTOOLS_BUILD_TESTS=OFF >/dev/null
+  -DWINTOOLS_SANITIZE=ON -DWINTOOLS_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --parallel --target "${harnesses[@]}" >/dev/null
 
 for harness in "${harnesses[@]}"; do
