@@ -27,8 +27,7 @@ def build(folder):
                     "-DWINTOOLS_BUILD_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", folder, "--parallel", "--target", "mapgen", "paramgen"],
                    check=True, stdout=subprocess.DEVNULL)
-    return (os.path.join(folder, "wintools", "MapGen", "mapgen"),
-            os.path.join(folder, "wintools", "ParamGen", "paramgen"))
+    return (os.path.join(folder, "bin", "mapgen"), os.path.join(folder, "bin", "paramgen"))
 
 
 def repeat_to(size, piece):
