@@ -52,5 +52,5 @@ for harness in "${harnesses[@]}"; do
     echo "$harness: fuzzing failed (artifacts: ${artifacts[*]:-none})" >&2
     exit 1
   fi
-  tail -n 25 "$log"
+  grep -E '^(Done |stat::)' "$log" || true
 done
