@@ -25,10 +25,9 @@ MIB = 1024 * 1024
 def build(folder):
     subprocess.run(["cmake", "-S", TOP, "-B", folder, "-DCMAKE_BUILD_TYPE=Release",
                     "-DWINTOOLS_BUILD_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", folder, "--parallel", "--target", "mapgen", "paramgen"],
+    subprocess.run(["cmake", "--build", folder, "--parallel", "2", "--target", "mapgen", "paramgen"],
                    check=True, stdout=subprocess.DEVNULL)
-    return (os.path.join(folder, "wintools", "MapGen", "mapgen"),
-            os.path.join(folder, "wintools", "ParamGen", "paramgen"))
+    return (os.path.join(folder, "bin", "mapgen"), os.path.join(folder, "bin", "paramgen"))
 
 
 def repeat_to(size, piece):
@@ -50,8 +49,10 @@ def fixed_header():
     return "\n".join(lines) + "\n"
 
 
-# Each shape: (name, tool, quiet, passes over the measured file, maker).
-# maker(size) returns {file name: text}; the measured file is the first one.
+# Each shape: (name, tool, quiet, passes over the measured file, the tool's
+# exit status, maker). maker(size) returns {file name: text}; the measured
+# file is the first one. A run with another status did not measure what its
+# name says.
 def shapes():
     def tables_file(text):
         return {"tables.txt": text}
@@ -60,27 +61,27 @@ def shapes():
         return {"global.h": text, "config.txt": "c0=01\n"}
 
     return [
-        ("tables: many short comment lines", "mapgen", True, 1,
+        ("tables: many short comment lines", "mapgen", True, 1, -4,
          lambda s: tables_file(repeat_to(s, "   # a note\n// another\n\n"))),
-        ("tables: one line of millions of values", "mapgen", False, 1,
+        ("tables: one line of millions of values", "mapgen", False, 1, -3,
          lambda s: tables_file("k[0]=" + repeat_to(s, "01 ") + "\n")),
-        ("tables: one line of blanks", "mapgen", True, 1,
+        ("tables: one line of blanks", "mapgen", True, 1, -4,
          lambda s: tables_file(repeat_to(s, " ") + "\n")),
-        ("header: many short lines", "paramgen", True, 2,
+        ("header: many short lines", "paramgen", True, 2, 0,
          lambda s: header_file(header_around(repeat_to(s, "    int x; // n\n")))),
-        ("header: 'uint8_t ' repeated, no ';'", "paramgen", True, 2,
+        ("header: 'uint8_t ' repeated, no ';'", "paramgen", True, 2, 0,
          lambda s: header_file(header_around(repeat_to(s, "uint8_t ")))),
-        ("header: one line of blanks", "paramgen", True, 2,
+        ("header: one line of blanks", "paramgen", True, 2, 0,
          lambda s: header_file(header_around(repeat_to(s, " ")))),
-        ("header: arrays of 2147483647", "paramgen", True, 2,
+        ("header: arrays of 2147483647", "paramgen", True, 2, 0,
          lambda s: header_file(header_around(repeat_to(s, "    uint8_t a[2147483647];\n")))),
-        ("config: a million assignment lines", "paramgen", False, 2,
+        ("config: a million assignment lines", "paramgen", False, 2, 0,
          lambda s: {"config.txt": repeat_to(s, "".join("c%d=%02x\n" % (i, i % 256) for i in range(511))),
                     "global.h": fixed_header()}),
     ]
 
 
-def run_once(command, folder):
+def run_once(name, command, status, folder):
     # GNU time forks the tool from its own small process, so the peak it
     # reports is the tool's alone and not that of a copy of this script. The
     # time taken is the processor time (user and system) of the tool, which
@@ -89,15 +90,20 @@ def run_once(command, folder):
     process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", report] + command,
                                cwd=folder, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
-    _, _, usage = os.wait4(process.pid, 0)
+    _, wait_status, usage = os.wait4(process.pid, 0)
     process.returncode = 0
+    # GNU time exits with the tool's status, as a shell sees it (0 to 255).
+    code = os.waitstatus_to_exitcode(wait_status)
+    if code != status & 0xFF:
+        sys.exit("%s: %s exited with status %d, where %d (%d) was expected" % (
+            name, os.path.basename(command[0]), code, status, status & 0xFF))
     with open(report) as text:
         peak_kib = int(text.read().split()[-1])
     return usage.ru_utime + usage.ru_stime, peak_kib / 1024.0
 
 
-def best_of(runs, command, folder):
-    results = [run_once(command, folder) for _ in range(runs)]
+def best_of(runs, name, command, status, folder):
+    results = [run_once(name, command, status, folder) for _ in range(runs)]
     return min(r[0] for r in results), max(r[1] for r in results)
 
 
@@ -115,13 +121,13 @@ def write_files(folder, files):
     return os.path.join(folder, next(iter(files)))
 
 
-def measure(name, tool, quiet, passes, make_files, binaries, runs, folder):
+def measure(name, tool, passes, status, make_files, binaries, runs, folder):
     # The texts are dropped before the runs: a child started from this
     # process would otherwise count them in its peak memory.
     measured = write_files(folder, make_files())
     size = os.path.getsize(measured)
-    seconds, peak = best_of(runs, tool_command(tool, binaries), folder)
-    wc, _ = best_of(runs, ["wc", "-l", measured], folder)
+    seconds, peak = best_of(runs, name, tool_command(tool, binaries), status, folder)
+    wc, _ = best_of(runs, name, ["wc", "-l", measured], 0, folder)
     return {"size": size, "seconds": seconds, "peak": peak, "wc": wc,
             "per_pass": seconds / (passes * max(wc, 1e-6))}
 
@@ -142,10 +148,10 @@ def main():
     print("%-40s %9s %9s %6s %9s %7s %9s %9s" % (
         "input", "S (s)", "2S (s)", "2S/S", "wc S (s)", "x wc", "peak S", "peak 2S"))
     with tempfile.TemporaryDirectory() as folder:
-        for name, tool, quiet, passes, maker in shapes():
-            small = measure(name, tool, quiet, passes, lambda: maker(size), binaries,
+        for name, tool, quiet, passes, status, maker in shapes():
+            small = measure(name, tool, passes, status, lambda: maker(size), binaries,
                             args.runs, folder)
-            large = measure(name, tool, quiet, passes, lambda: maker(2 * size), binaries,
+            large = measure(name, tool, passes, status, lambda: maker(2 * size), binaries,
                             args.runs, folder)
             print("%-40s %9.3f %9.3f %6.2f %9.3f %7s %8.1fM %8.1fM" % (
                 name, small["seconds"], large["seconds"], large["seconds"] / small["seconds"],
@@ -165,15 +171,15 @@ def main():
         for row in range(3):
             full_tables.append("h[%d]=%s" % (row, " ".join("%02X" % c for c in range(8))))
         pairs = [
-            ("tables: all ten full, 1,360 records", "mapgen", 1,
+            ("tables: all ten full, 1,360 records", "mapgen", 1, 0,
              {"tables.txt": "\r\n".join(full_tables) + "\r\n"}),
-            ("config: 2 x 511 bytes, 1,022 lines", "paramgen", 2,
+            ("config: 2 x 511 bytes, 1,022 lines", "paramgen", 2, 0,
              {"global.h": fixed_header(),
               "config.txt": "".join("c%d=%02x\n" % (i, i % 256) for i in range(511)) +
                             "".join("e%d=%02x\n" % (i, i % 256) for i in range(511))}),
         ]
-        for name, tool, passes, files in pairs:
-            result = measure(name, tool, True, passes, lambda: files, binaries,
+        for name, tool, passes, status, files in pairs:
+            result = measure(name, tool, passes, status, lambda: files, binaries,
                              max(args.runs, 5), folder)
             print("%-40s %9.4f %9.4f %9.2f %8.1fM" % (
                 name, result["seconds"], result["wc"], result["per_pass"], result["peak"]))

@@ -9,7 +9,13 @@ if(WIN32)
   # beside bin/. Windows has no man pages.
   set(WINTOOLS_DOC_DIR .)
 else()
-  install(FILES man/mapgen.1 man/paramgen.1
+  # The pages carry the project's version, filled in here.
+  foreach(page mapgen.1 paramgen.1)
+    configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in
+                   ${PROJECT_BINARY_DIR}/man/${page} @ONLY)
+  endforeach()
+  install(FILES ${PROJECT_BINARY_DIR}/man/mapgen.1
+                ${PROJECT_BINARY_DIR}/man/paramgen.1
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
 endif()
