@@ -60,7 +60,7 @@ bool buildTables(LineReader& reader, TableSet& tables, ReportLog& report,
                  std::string& errorText) {
   errorText.clear();
   std::string_view line;
-  while (readCleanLine(reader, line)) {
+  while (readMeaningfulLine(reader, line)) {
     if (line.empty()) {
       continue;
     }

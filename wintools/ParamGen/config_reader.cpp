@@ -42,7 +42,7 @@ bool readConfigFile(LineReader& reader, const std::string& fileName,
                     FieldTable& configExtTable) {
   const RecordIndex index = indexRecords(configTable, configExtTable);
   std::string_view line;
-  while (readCleanLine(reader, line)) {
+  while (readMeaningfulLine(reader, line)) {
     Assignment assignment;
     if (line.empty() || !parseAssignment(line, report, assignment)) {
       continue;

@@ -14,8 +14,10 @@ bool startsTypeWord(std::string_view line, std::size_t pos) {
 }  // namespace
 
 std::string extractMemberName(std::string_view line) {
-  const std::size_t lastSemicolon = line.rfind(';');
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
+  // Every match begins with a "u"; the search for it is the scan of a line
+  // that declares nothing.
+  for (std::size_t pos = line.find('u'); pos != std::string_view::npos;
+       pos = line.find('u', pos + 1)) {
     if (!startsTypeWord(line, pos)) {
       continue;
     }
@@ -26,10 +28,11 @@ std::string extractMemberName(std::string_view line) {
     }
     // Every later match starts its name at or after this one, so without a
     // ";" from here on no match on this line can succeed.
-    if (lastSemicolon == std::string_view::npos || lastSemicolon < start) {
+    const std::size_t semicolon = line.find(';', start);
+    if (semicolon == std::string_view::npos) {
       return std::string();
     }
-    return std::string(line.substr(start, line.find(';', start) - start));
+    return std::string(line.substr(start, semicolon - start));
   }
   return std::string();
 }

@@ -85,6 +85,14 @@ TEST(ParseStructure, RecognisesOnlyTheExactOpeningAndClosingLines) {
       {"no closing line",
        "struct config_t {\nuint8_t a;\nuint8_t b;",
        {"a", "b"}},
+      {"the marker's text in a comment before the marker",
+       "// struct config_t {\nx struct config_t {\nstruct config_t {\n"
+       "uint8_t a;\n};\n",
+       {"a"}},
+      {"a brace that closes nothing, and lines without a type word",
+       "struct config_t {\nint x; // }\n{ }\n\nchar c;\nuint8_t a;\n"
+       "uint8_t b; // }\n};",
+       {"a", "b"}},
       {"declared twice",
        "struct config_t {\nuint8_t a;\n};\n"
        "struct config_t {\nuint8_t b;\n};\n",

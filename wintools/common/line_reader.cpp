@@ -5,14 +5,12 @@
 
 namespace {
 
-// Character classes for the one pass over a line.
-enum : unsigned char { kPlain = 0, kBlank = 1, kTab = 2, kCommentMark = 3 };
+// The characters that can begin a comment, found by one look-up each.
+enum : unsigned char { kPlain = 0, kCommentMark = 1 };
 
 struct CharClasses {
   unsigned char of[256] = {};
   CharClasses() {
-    of[static_cast<unsigned char>(' ')] = kBlank;
-    of[static_cast<unsigned char>('\t')] = kTab;
     for (char mark : {'/', '*', '\\', '#'}) {
       of[static_cast<unsigned char>(mark)] = kCommentMark;
     }
@@ -39,44 +37,52 @@ bool startsWith(std::string_view text, const char* prefix, std::size_t size) {
 
 // Looks at the first bytes of the input, once at least three are there or
 // the input has ended.
-void classifyStart(LineReader& reader, std::string_view start) {
+void classifyStart(LineReader& reader) {
+  const std::string_view start(
+      reader.next, static_cast<std::size_t>(reader.end - reader.next));
   if (startsWith(start, "\xEF\xBB\xBF", 3)) {
     reader.hadByteOrderMark = true;
-    reader.lineStart = 3;
-    reader.scanFrom = 3;
+    reader.next += 3;
+    reader.scan = reader.next;
   } else if (startsWith(start, "\xFF\xFE", 2) ||
              startsWith(start, "\xFE\xFF", 2)) {
+    // Nothing of it is returned as lines.
     reader.isUtf16 = true;
+    reader.inputEnded = true;
+    reader.next = reader.end;
+    reader.scan = reader.end;
   }
 }
 
 // Makes room behind the unread bytes, moving them to the front or growing
 // the buffer when one line fills it. False when memory runs out.
 bool makeRoom(LineReader& reader) {
-  if (reader.lineStart > 0) {
-    const std::size_t unread = reader.dataEnd - reader.lineStart;
-    std::memmove(reader.buffer.get(), reader.buffer.get() + reader.lineStart,
-                 unread);
-    reader.scanFrom -= reader.lineStart;
-    reader.dataEnd = unread;
-    reader.lineStart = 0;
+  char* data = reader.buffer.get();
+  const std::size_t unread = static_cast<std::size_t>(reader.end - reader.next);
+  const std::size_t scanned =
+      static_cast<std::size_t>(reader.scan - reader.next);
+  if (data != nullptr && reader.next != data) {
+    std::memmove(data, reader.next, unread);
   }
-  if (reader.capacity - reader.dataEnd >= kBlockSize / 2) {
-    return true;
+  if (reader.capacity - unread < kBlockSize / 2) {
+    const std::size_t grown =
+        reader.capacity == 0 ? kBlockSize : 2 * reader.capacity;
+    // A line too long for the memory left ends the reading as a failure,
+    // never the run.
+    std::unique_ptr<char[]> larger(new (std::nothrow) char[grown]);
+    if (!larger) {
+      return false;
+    }
+    if (unread > 0) {
+      std::memcpy(larger.get(), data, unread);
+    }
+    reader.buffer = std::move(larger);
+    reader.capacity = grown;
+    data = reader.buffer.get();
   }
-  const std::size_t grown =
-      reader.capacity == 0 ? kBlockSize : 2 * reader.capacity;
-  // A line too long for the memory left ends the reading as a failure,
-  // never the run.
-  std::unique_ptr<char[]> larger(new (std::nothrow) char[grown]);
-  if (!larger) {
-    return false;
-  }
-  if (reader.dataEnd > 0) {
-    std::memcpy(larger.get(), reader.buffer.get(), reader.dataEnd);
-  }
-  reader.buffer = std::move(larger);
-  reader.capacity = grown;
+  reader.next = data;
+  reader.scan = data + scanned;
+  reader.end = data + unread;
   return true;
 }
 
@@ -92,10 +98,12 @@ bool fill(LineReader& reader) {
     return false;
   }
   std::istream& in = *reader.in;
-  in.read(reader.buffer.get() + reader.dataEnd,
-          static_cast<std::streamsize>(reader.capacity - reader.dataEnd));
+  char* const room = reader.buffer.get() + (reader.end - reader.next);
+  in.read(room, static_cast<std::streamsize>(
+                    reader.capacity -
+                    static_cast<std::size_t>(reader.end - reader.next)));
   const std::size_t got = static_cast<std::size_t>(in.gcount());
-  reader.dataEnd += got;
+  reader.end += got;
   if (in.bad()) {
     reader.readFailed = true;
     return false;
@@ -106,40 +114,89 @@ bool fill(LineReader& reader) {
   return got > 0;
 }
 
-const char* unreadData(const LineReader& reader) {
-  return reader.in != nullptr ? reader.buffer.get() : reader.bytes.data();
+}  // namespace
+
+namespace {
+
+const char kEightBlanks[] = "        ";
+
+// The position of the first comment mark that begins a comment, or the
+// line's size. A long line is searched for each mark with memchr, each
+// search no further than the nearest mark found so far.
+std::size_t findComment(std::string_view line) {
+  const std::size_t size = line.size();
+  if (size < 64) {
+    std::size_t pos = 0;
+    while (pos < size && (kClasses.of[static_cast<unsigned char>(line[pos])] !=
+                              kCommentMark ||
+                          !beginsComment(line, pos))) {
+      ++pos;
+    }
+    return pos;
+  }
+  std::size_t nearest = size;
+  for (char mark : {'#', '*', '\\'}) {
+    const std::size_t found = line.substr(0, nearest).find(mark);
+    if (found != std::string_view::npos) {
+      nearest = found;
+    }
+  }
+  for (std::size_t slash = line.substr(0, nearest).find('/');
+       slash != std::string_view::npos;
+       slash = line.substr(0, nearest).find('/', slash + 1)) {
+    if (beginsComment(line, slash)) {
+      return slash;
+    }
+  }
+  return nearest;
+}
+
+// The first position at or after pos, up to limit, that holds neither a
+// blank nor a tab; runs of blanks are passed eight at a time.
+std::size_t skipBlanksAndTabs(std::string_view line, std::size_t pos,
+                              std::size_t limit) {
+  for (;;) {
+    while (pos + 8 <= limit &&
+           std::memcmp(line.data() + pos, kEightBlanks, 8) == 0) {
+      pos += 8;
+    }
+    if (pos == limit || (line[pos] != ' ' && line[pos] != '\t')) {
+      return pos;
+    }
+    ++pos;
+  }
+}
+
+// The end of the text before the blanks that end it, tabs kept.
+std::size_t dropTrailingBlanks(std::string_view line, std::size_t end) {
+  while (end >= 8 && std::memcmp(line.data() + end - 8, kEightBlanks, 8) == 0) {
+    end -= 8;
+  }
+  while (end > 0 && line[end - 1] == ' ') {
+    --end;
+  }
+  return end;
 }
 
 }  // namespace
 
 std::string_view cleanLine(std::string_view line) {
-  // One pass finds the first character that is no blank or tab, the first
-  // comment mark and the end of the text before any trailing blanks, so
-  // that long lines cost one scan.
-  const std::size_t none = std::string_view::npos;
-  std::size_t start = none;
-  std::size_t endBeforeBlanks = 0;
-  std::size_t comment = none;
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    const unsigned char kind =
-        kClasses.of[static_cast<unsigned char>(line[pos])];
-    if (kind == kBlank) {
-      continue;
+  // The first comment mark cuts the line; a slash counts only before a
+  // slash or an asterisk.
+  const std::size_t comment = findComment(line);
+  const bool hasComment = comment < line.size();
+  std::size_t start = skipBlanksAndTabs(line, 0, comment);
+  if (start == comment) {
+    // Nothing but blanks and tabs before the end or the comment: a comment
+    // line is empty, a line of blanks and tabs is kept from its start.
+    if (hasComment) {
+      return std::string_view();
     }
-    if (kind == kCommentMark && beginsComment(line, pos)) {
-      comment = pos;
-      break;
-    }
-    if (kind != kTab && start == none) {
-      start = pos;
-    }
-    endBeforeBlanks = pos + 1;
-  }
-  if (start == none) {
-    start = comment == none ? 0 : comment;
+    start = 0;
   }
   // Blanks before a comment stay; without a comment trailing blanks go.
-  const std::size_t cut = comment != none ? comment : endBeforeBlanks;
+  const std::size_t cut =
+      hasComment ? comment : dropTrailingBlanks(line, comment);
   if (cut <= start) {
     return std::string_view();
   }
@@ -149,59 +206,42 @@ std::string_view cleanLine(std::string_view line) {
 void startLineReader(LineReader& reader, std::istream& in) {
   reader = LineReader();
   reader.in = &in;
-  while (reader.dataEnd < 3 && fill(reader)) {
+  while (reader.end - reader.next < 3 && fill(reader)) {
   }
-  classifyStart(reader, std::string_view(reader.buffer.get(), reader.dataEnd));
+  classifyStart(reader);
 }
 
 void startLineReader(LineReader& reader, std::string_view bytes) {
   reader = LineReader();
-  reader.bytes = bytes;
-  reader.dataEnd = bytes.size();
+  reader.next = bytes.data();
+  reader.scan = reader.next;
+  reader.end = bytes.data() + bytes.size();
   reader.inputEnded = true;
-  classifyStart(reader, bytes);
+  classifyStart(reader);
 }
 
-bool readLine(LineReader& reader, std::string_view& line) {
-  if (reader.isUtf16) {
+bool readLineReadingOn(LineReader& reader, std::string_view& line) {
+  for (;;) {
+    reader.scan = reader.end;
+    if (!fill(reader)) {
+      break;
+    }
+    if (reader.scan < reader.end &&
+        std::memchr(reader.scan, '\n',
+                    static_cast<std::size_t>(reader.end - reader.scan)) !=
+            nullptr) {
+      return readLine(reader, line);
+    }
+  }
+  // A last line without a line feed keeps even a final CR.
+  if (reader.readFailed || reader.next == reader.end) {
     return false;
   }
-  for (;;) {
-    const char* data = unreadData(reader);
-    const void* feed = reader.scanFrom < reader.dataEnd
-                           ? std::memchr(data + reader.scanFrom, '\n',
-                                         reader.dataEnd - reader.scanFrom)
-                           : nullptr;
-    if (feed != nullptr) {
-      const std::size_t end =
-          static_cast<std::size_t>(static_cast<const char*>(feed) - data);
-      std::size_t length = end - reader.lineStart;
-      if (length > 0 && data[end - 1] == '\r') {
-        --length;
-      }
-      line = std::string_view(data + reader.lineStart, length);
-      reader.lineStart = end + 1;
-      reader.scanFrom = end + 1;
-      ++reader.lineNumber;
-      return true;
-    }
-    reader.scanFrom = reader.dataEnd;
-    if (reader.inputEnded || !fill(reader)) {
-      if (reader.readFailed) {
-        return false;
-      }
-      // A last line without a line feed keeps even a final CR.
-      if (reader.lineStart < reader.dataEnd) {
-        data = unreadData(reader);
-        line = std::string_view(data + reader.lineStart,
-                                reader.dataEnd - reader.lineStart);
-        reader.lineStart = reader.dataEnd;
-        ++reader.lineNumber;
-        return true;
-      }
-      return false;
-    }
-  }
+  line = std::string_view(reader.next,
+                          static_cast<std::size_t>(reader.end - reader.next));
+  reader.next = reader.end;
+  ++reader.lineNumber;
+  return true;
 }
 
 bool readCleanLine(LineReader& reader, std::string_view& line) {
@@ -212,7 +252,73 @@ bool readCleanLine(LineReader& reader, std::string_view& line) {
   return true;
 }
 
-bool readAllBytes(std::istream& in, std::string& bytes) {
+namespace {
+
+// Passes over the lines at the front of the buffer that are blanks, or
+// blanks and a comment, and that the buffer holds whole.
+void skipEmptyLines(LineReader& reader) {
+  const char* next = reader.next;
+  const char* const end = reader.end;
+  long number = reader.lineNumber;
+  for (;;) {
+    const char* text = next;
+    while (text < end && *text == ' ') {
+      ++text;
+    }
+    if (end - text < 2) {
+      break;
+    }
+    const char* feed = nullptr;
+    if (text[0] == '\n') {
+      feed = text;
+    } else if (text[0] == '\r' && text[1] == '\n') {
+      feed = text + 1;
+    } else if (kClasses.of[static_cast<unsigned char>(text[0])] ==
+                   kCommentMark &&
+               beginsComment(std::string_view(text, 2), 0)) {
+      feed = static_cast<const char*>(
+          std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
+    }
+    if (feed == nullptr) {
+      break;
+    }
+    next = feed + 1;
+    ++number;
+  }
+  if (next != reader.next) {
+    reader.next = next;
+    reader.scan = next;
+    reader.lineNumber = number;
+  }
+}
+
+}  // namespace
+
+bool readMeaningfulLine(LineReader& reader, std::string_view& line) {
+  for (;;) {
+    // Most lines that are not entries clean to nothing; those are passed
+    // over where they lie, the rest take the way of every line.
+    skipEmptyLines(reader);
+    if (!readCleanLine(reader, line)) {
+      return false;
+    }
+    if (!line.empty()) {
+      return true;
+    }
+  }
+}
+
+void skipToLineOf(LineReader& reader, const char* within) {
+  const char* start = within;
+  while (start > reader.next && start[-1] != '\n') {
+    --start;
+  }
+  reader.next = start;
+  reader.scan = start;
+}
+
+bool readAllBytes(std::istream& in, std::string& bytes,
+                  std::size_t expectedSize) {
   bytes.clear();
   std::unique_ptr<char[]> block(new (std::nothrow) char[kBlockSize]);
   if (!block) {
@@ -221,6 +327,11 @@ bool readAllBytes(std::istream& in, std::string& bytes) {
   // Growing the text may throw when memory runs out; that is a failure to
   // read the input, reported like any other.
   try {
+    // A file of known size is read straight into place, with one block
+    // more for anything that has grown since.
+    bytes.resize(expectedSize);
+    in.read(bytes.data(), static_cast<std::streamsize>(expectedSize));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     while (in.good()) {
       in.read(block.get(), static_cast<std::streamsize>(kBlockSize));
       bytes.append(block.get(), static_cast<std::size_t>(in.gcount()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <istream>
 #include <memory>
 #include <string>
@@ -17,15 +18,14 @@ std::string_view cleanLine(std::string_view line);
 // read in large blocks, or bytes already in memory, read in place.
 struct LineReader {
   std::istream* in = nullptr;
-  // The bytes of the input in memory, when it is read in place.
-  std::string_view bytes;
+  // The buffer of a stream; bytes in memory are read where they are.
   std::unique_ptr<char[]> buffer;
   std::size_t capacity = 0;
-  // The buffer holds the input's bytes from lineStart to dataEnd that no
-  // line has returned yet; those before scanFrom hold no line feed.
-  std::size_t lineStart = 0;
-  std::size_t scanFrom = 0;
-  std::size_t dataEnd = 0;
+  // The bytes not returned yet run from next to end; those before scan
+  // hold no line feed.
+  const char* next = nullptr;
+  const char* scan = nullptr;
+  const char* end = nullptr;
   bool inputEnded = false;
   // A read failed or memory ran out: the input did not end, it broke off.
   bool readFailed = false;
@@ -45,15 +45,54 @@ void startLineReader(LineReader& reader, std::istream& in);
 // Starts reading bytes held in memory, which must outlive the reading.
 void startLineReader(LineReader& reader, std::string_view bytes);
 
+// readLine for a line that the buffer does not hold whole: reads on, or
+// gives the last line of the input.
+[[nodiscard]] bool readLineReadingOn(LineReader& reader,
+                                     std::string_view& line);
+
 // Gives the next line without its line end (a CR directly before the LF is
 // dropped with it) as a view into the reader, valid until the next call.
 // Returns false at the end of the input, and when the input cannot be read
-// further (readFailed) or is UTF-16 (isUtf16).
-[[nodiscard]] bool readLine(LineReader& reader, std::string_view& line);
+// further (readFailed) or is UTF-16 (isUtf16). Inline, as it runs once for
+// every line of every input.
+[[nodiscard]] inline bool readLine(LineReader& reader, std::string_view& line) {
+  const char* const feed =
+      reader.scan < reader.end
+          ? static_cast<const char*>(
+                std::memchr(reader.scan, '\n',
+                            static_cast<std::size_t>(reader.end - reader.scan)))
+          : nullptr;
+  if (feed == nullptr) {
+    return readLineReadingOn(reader, line);
+  }
+  const char* stop = feed;
+  if (stop > reader.next && stop[-1] == '\r') {
+    --stop;
+  }
+  line = std::string_view(reader.next,
+                          static_cast<std::size_t>(stop - reader.next));
+  reader.next = feed + 1;
+  reader.scan = feed + 1;
+  ++reader.lineNumber;
+  return true;
+}
 
 // readLine, then cleanLine of the line.
 [[nodiscard]] bool readCleanLine(LineReader& reader, std::string_view& line);
 
-// Reads the rest of the stream into bytes. Returns false when a read fails
-// or memory runs out before the end.
-[[nodiscard]] bool readAllBytes(std::istream& in, std::string& bytes);
+// readCleanLine, passing over the lines that clean to nothing (empty lines,
+// blanks, comments), which no reader of an input looks at; lineNumber still
+// counts them.
+[[nodiscard]] bool readMeaningfulLine(LineReader& reader,
+                                      std::string_view& line);
+
+// Moves a reader of bytes in memory on to the start of the line that holds
+// the byte at `within`, passing over the lines before it without counting
+// them in lineNumber.
+void skipToLineOf(LineReader& reader, const char* within);
+
+// Reads the rest of the stream into bytes, expectedSize of them read in one
+// go (the size of a file, or 0). Returns false when a read fails or memory
+// runs out before the end.
+[[nodiscard]] bool readAllBytes(std::istream& in, std::string& bytes,
+                                std::size_t expectedSize);

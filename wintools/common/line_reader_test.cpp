@@ -36,6 +36,21 @@ TEST(CleanLine, FollowsTheCommentAndBlankRules) {
       {"comment at start", "//x", ""},
       {"NUL bytes are text", std::string("a\0b ", 4), std::string("a\0b", 3)},
       {"CR is text here", "a\r", "a\r"},
+      {"long line, comment far in", std::string(70, 'x') + "  # n",
+       std::string(70, 'x') + "  "},
+      {"long line, slashes that begin nothing",
+       "a/b" + std::string(70, ' ') + "c/ d//e",
+       "a/b" + std::string(70, ' ') + "c/ d"},
+      {"long line, the nearest of several marks",
+       std::string(66, 'y') + "*a#b\\c/*d", std::string(66, 'y')},
+      {"long line ending in a slash", std::string(80, 'z') + "/",
+       std::string(80, 'z') + "/"},
+      {"long blanks, text and blanks",
+       std::string(67, ' ') + "v" + std::string(70, ' '), "v"},
+      {"long blanks and tabs only",
+       std::string(40, ' ') + "\t" + std::string(40, ' '),
+       std::string(40, ' ') + "\t"},
+      {"long blanks before a comment", std::string(90, ' ') + "// x", ""},
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
@@ -138,18 +153,21 @@ TEST(ReadLine, ReadsLinesLongerThanItsBlocksWhole) {
                                       longLine, "short"}));
 }
 
-// Hands out its bytes a few at a time, the way a pipe does, then fails like
-// a disk that cannot be read.
-class BrokenBuffer : public std::streambuf {
+// Hands out its bytes a few at a time, the way a pipe does; then ends, or
+// fails like a disk that cannot be read.
+class PieceBuffer : public std::streambuf {
  public:
-  BrokenBuffer(std::string bytes, std::size_t piece)
-      : bytes_(std::move(bytes)), piece_(piece) {}
+  PieceBuffer(std::string bytes, std::size_t piece, bool failsAtEnd)
+      : bytes_(std::move(bytes)), piece_(piece), failsAtEnd_(failsAtEnd) {}
 
  protected:
   int_type underflow() override {
     if (given_ >= bytes_.size()) {
-      // The stream turns this into its bad state, as for a failed read.
-      throw std::ios_base::failure("read failed");
+      if (failsAtEnd_) {
+        // The stream turns this into its bad state, as for a failed read.
+        throw std::ios_base::failure("read failed");
+      }
+      return traits_type::eof();
     }
     const std::size_t size = std::min(piece_, bytes_.size() - given_);
     char* start = &bytes_[given_];
@@ -161,13 +179,14 @@ class BrokenBuffer : public std::streambuf {
  private:
   std::string bytes_;
   std::size_t piece_;
+  bool failsAtEnd_;
   std::size_t given_ = 0;
 };
 
 TEST(ReadLine, AFailedReadIsAFailureNotTheEnd) {
   for (std::size_t piece : {1, 2, 5, 100}) {
     SCOPED_TRACE(piece);
-    BrokenBuffer buffer("one\ntwo\nthr", piece);
+    PieceBuffer buffer("one\ntwo\nthr", piece, true);
     std::istream in(&buffer);
     LineReader reader;
     startLineReader(reader, in);
@@ -195,15 +214,58 @@ TEST(ReadCleanLine, CleansEachLineAsAViewIntoIt) {
   EXPECT_FALSE(readCleanLine(reader, line));
 }
 
-TEST(ReadAllBytes, ReadsTheRestOrFails) {
-  std::istringstream in("abc\r\ndef");
-  std::string bytes;
-  ASSERT_TRUE(readAllBytes(in, bytes));
-  EXPECT_EQ(bytes, "abc\r\ndef");
+TEST(ReadMeaningfulLine, PassesOverLinesThatCleanToNothingButCountsThem) {
+  const std::string bytes =
+      "   # a note\n// another\n\n  \r\n\t\n k[0]=01 // x\r\n/*\n"
+      "  /x\n\t# tab then comment\nlast";
+  const std::vector<std::pair<std::string, long>> expected = {
+      {"\t", 5}, {"k[0]=01 ", 6}, {"/x", 8}, {"last", 10}};
+  for (std::size_t piece : {1, 3, 7, 1000}) {
+    SCOPED_TRACE(piece);
+    // A stream that hands out a few bytes at a time puts line ends at the
+    // edges of the buffer.
+    std::istringstream whole(bytes);
+    PieceBuffer pieces(bytes, piece, false);
+    std::istream trickle(&pieces);
+    for (std::istream* in : {static_cast<std::istream*>(&whole), &trickle}) {
+      LineReader reader;
+      startLineReader(reader, *in);
+      std::vector<std::pair<std::string, long>> lines;
+      std::string_view line;
+      while (readMeaningfulLine(reader, line)) {
+        lines.emplace_back(std::string(line), reader.lineNumber);
+      }
+      EXPECT_EQ(lines, expected);
+    }
+  }
+}
 
-  BrokenBuffer buffer("abc", 2);
-  std::istream broken(&buffer);
-  EXPECT_FALSE(readAllBytes(broken, bytes));
+TEST(SkipToLineOf, MovesOnToTheLineThatHoldsAByte) {
+  const std::string bytes = "one\ntwo three\r\nfour";
+  LineReader reader;
+  startLineReader(reader, bytes);
+  skipToLineOf(reader, bytes.data() + bytes.find("three"));
+  std::string_view line;
+  ASSERT_TRUE(readLine(reader, line));
+  EXPECT_EQ(line, "two three");
+  skipToLineOf(reader, bytes.data() + bytes.find("four"));
+  ASSERT_TRUE(readLine(reader, line));
+  EXPECT_EQ(line, "four");
+  EXPECT_FALSE(readLine(reader, line));
+}
+
+TEST(ReadAllBytes, ReadsTheRestOrFails) {
+  for (std::size_t expectedSize : {0, 3, 8, 20}) {
+    SCOPED_TRACE(expectedSize);
+    std::istringstream in("abc\r\ndef");
+    std::string bytes = "stale";
+    ASSERT_TRUE(readAllBytes(in, bytes, expectedSize));
+    EXPECT_EQ(bytes, "abc\r\ndef");
+
+    PieceBuffer buffer("abc", 2, true);
+    std::istream broken(&buffer);
+    EXPECT_FALSE(readAllBytes(broken, bytes, expectedSize));
+  }
 }
 
 }  // namespace

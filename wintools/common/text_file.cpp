@@ -149,7 +149,10 @@ bool readTextFile(const std::string& name, std::string& bytes,
   if (!openInput(in, name, errorText)) {
     return false;
   }
-  if (!readAllBytes(in, bytes)) {
+  std::error_code error;
+  const bool sized = fs::is_regular_file(name, error);
+  const std::uintmax_t size = sized ? fs::file_size(name, error) : 0;
+  if (!readAllBytes(in, bytes, error ? 0 : static_cast<std::size_t>(size))) {
     errorText = readFailureText(name);
     return false;
   }
