@@ -2,7 +2,8 @@
 # CPack: a .deb on Linux, a .zip for Windows.
 include(GNUInstallDirs)
 
-install(TARGETS mapgen paramgen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS mapgen paramgen mttlint
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(WIN32)
   # A zip is unpacked wherever its user likes; the documents sit at its top,
@@ -10,12 +11,13 @@ if(WIN32)
   set(WINTOOLS_DOC_DIR .)
 else()
   # The pages carry the project's version, filled in here.
-  foreach(page mapgen.1 paramgen.1)
+  foreach(page mapgen.1 paramgen.1 mttlint.1)
     configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in
                    ${PROJECT_BINARY_DIR}/man/${page} @ONLY)
   endforeach()
   install(FILES ${PROJECT_BINARY_DIR}/man/mapgen.1
                 ${PROJECT_BINARY_DIR}/man/paramgen.1
+                ${PROJECT_BINARY_DIR}/man/mttlint.1
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
 endif()
