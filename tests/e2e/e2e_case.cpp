@@ -31,6 +31,8 @@
 #include <system_error>
 #include <vector>
 
+#include "test_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -62,17 +64,6 @@ std::vector<std::string> splitLines(const std::string& bytes) {
     start = end + 1;
   }
   return lines;
-}
-
-std::string toCrLf(const std::string& text) {
-  std::string result;
-  for (char c : text) {
-    if (c == '\n') {
-      result += '\r';
-    }
-    result += c;
-  }
-  return result;
 }
 
 std::string printable(const std::string& bytes, std::size_t from) {
@@ -852,7 +843,8 @@ bool sameEntries(const Snapshot& expected, const Snapshot& actual) {
 bool sameResult(const Case& testCase, bool crlfConsole,
                 const RunResult& result) {
   const std::string expectedConsole =
-      crlfConsole ? toCrLf(testCase.expectedConsole) : testCase.expectedConsole;
+      crlfConsole ? test_support::withCrLf(testCase.expectedConsole)
+                  : testCase.expectedConsole;
   bool same = sameBytes("console output", expectedConsole, result.console);
   // A process returns the low 8 bits of its status, so -2 comes back as 254.
   const int expectedStatus = testCase.expectedStatus & 0xFF;

@@ -6,18 +6,20 @@
 namespace {
 
 // The characters that can begin a comment, found by one look-up each.
-enum : unsigned char { kPlain = 0, kCommentMark = 1 };
-
-struct CharClasses {
-  unsigned char of[256] = {};
-  CharClasses() {
+struct CommentMarks {
+  bool at[256] = {};
+  CommentMarks() {
     for (char mark : {'/', '*', '\\', '#'}) {
-      of[static_cast<unsigned char>(mark)] = kCommentMark;
+      at[static_cast<unsigned char>(mark)] = true;
     }
   }
 };
 
-const CharClasses kClasses;
+const CommentMarks kCommentMarks;
+
+bool isCommentMark(char c) {
+  return kCommentMarks.at[static_cast<unsigned char>(c)];
+}
 
 bool beginsComment(std::string_view line, std::size_t pos) {
   if (line[pos] != '/') {
@@ -114,10 +116,6 @@ bool fill(LineReader& reader) {
   return got > 0;
 }
 
-}  // namespace
-
-namespace {
-
 const char kEightBlanks[] = "        ";
 
 // The position of the first comment mark that begins a comment, or the
@@ -127,9 +125,8 @@ std::size_t findComment(std::string_view line) {
   const std::size_t size = line.size();
   if (size < 64) {
     std::size_t pos = 0;
-    while (pos < size && (kClasses.of[static_cast<unsigned char>(line[pos])] !=
-                              kCommentMark ||
-                          !beginsComment(line, pos))) {
+    while (pos < size &&
+           (!isCommentMark(line[pos]) || !beginsComment(line, pos))) {
       ++pos;
     }
     return pos;
@@ -273,8 +270,7 @@ void skipEmptyLines(LineReader& reader) {
       feed = text;
     } else if (text[0] == '\r' && text[1] == '\n') {
       feed = text + 1;
-    } else if (kClasses.of[static_cast<unsigned char>(text[0])] ==
-                   kCommentMark &&
+    } else if (isCommentMark(text[0]) &&
                beginsComment(std::string_view(text, 2), 0)) {
       feed = static_cast<const char*>(
           std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
