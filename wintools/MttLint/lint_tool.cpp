@@ -10,9 +10,13 @@ namespace {
 
 enum Status { kClean = 0, kErrorsFound = 1, kUnusable = 2 };
 
-const char* const kUsage[] = {
+// One named string, so that clang sees no stray concatenation in the array.
+const char kUsageLine[] =
     "Usage: mttlint [-t <table file>] [-c <config file>... -g <global file>] "
-    "[options]",
+    "[options]";
+
+const char* const kUsage[] = {
+    kUsageLine,
     "Checks the inputs of mapgen (-t) and paramgen (-c, -g) and tells",
     "FILE:LINE:COLUMN what the generators would take without a word.",
     "-l and -o with their values are accepted and ignored, so a",
