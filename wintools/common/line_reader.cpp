@@ -31,7 +31,7 @@ bool beginsComment(std::string_view line, std::size_t pos) {
 }
 
 // Large enough that reading costs few calls, small beside any memory limit.
-const std::size_t kBlockSize = 64 * 1024;
+const std::size_t kBlockSize = std::size_t{64} * 1024;
 
 bool startsWith(std::string_view text, const char* prefix, std::size_t size) {
   return text.size() >= size && std::memcmp(text.data(), prefix, size) == 0;
@@ -251,6 +251,26 @@ bool readCleanLine(LineReader& reader, std::string_view& line) {
 
 namespace {
 
+// The line feed that ends the line whose text, after its leading blanks,
+// begins at text, when that line cleans to nothing (it ends there, or a
+// comment begins there) and the buffer holds its end; else nullptr.
+const char* feedOfEmptyLine(const char* text, const char* end) {
+  if (end - text < 2) {
+    return nullptr;
+  }
+  if (text[0] == '\n') {
+    return text;
+  }
+  if (text[0] == '\r' && text[1] == '\n') {
+    return text + 1;
+  }
+  if (isCommentMark(text[0]) && beginsComment(std::string_view(text, 2), 0)) {
+    return static_cast<const char*>(
+        std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
+  }
+  return nullptr;
+}
+
 // Passes over the lines at the front of the buffer that are blanks, or
 // blanks and a comment, and that the buffer holds whole.
 void skipEmptyLines(LineReader& reader) {
@@ -262,19 +282,7 @@ void skipEmptyLines(LineReader& reader) {
     while (text < end && *text == ' ') {
       ++text;
     }
-    if (end - text < 2) {
-      break;
-    }
-    const char* feed = nullptr;
-    if (text[0] == '\n') {
-      feed = text;
-    } else if (text[0] == '\r' && text[1] == '\n') {
-      feed = text + 1;
-    } else if (isCommentMark(text[0]) &&
-               beginsComment(std::string_view(text, 2), 0)) {
-      feed = static_cast<const char*>(
-          std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
-    }
+    const char* feed = feedOfEmptyLine(text, end);
     if (feed == nullptr) {
       break;
     }
