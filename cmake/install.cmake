@@ -1,8 +1,9 @@
-# What `cmake --install` puts where: the tools, their manuals and the
-# example.
+# What `cmake --install` puts where: the tools, their manuals, the example
+# and the CMake package that find_package(wintools) reads.
 include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
 
-install(TARGETS mapgen paramgen mttlint
+install(TARGETS mapgen paramgen mttlint EXPORT wintools-targets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(WIN32)
@@ -24,3 +25,18 @@ endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${WINTOOLS_DOC_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/firmware
         DESTINATION ${WINTOOLS_DOC_DIR}/examples)
+
+# The package: wintools::mapgen, wintools::paramgen, wintools::mttlint as
+# imported executables, and the functions that run them.
+set(WINTOOLS_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/wintools)
+install(EXPORT wintools-targets NAMESPACE wintools::
+        DESTINATION ${WINTOOLS_PACKAGE_DIR})
+# The tools run on the build machine whatever the firmware is built for.
+write_basic_package_version_file(
+  ${PROJECT_BINARY_DIR}/wintools-config-version.cmake
+  COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/wintools-config.cmake
+              ${PROJECT_BINARY_DIR}/wintools-config-version.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/wintools-functions.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/wintools-run.cmake
+        DESTINATION ${WINTOOLS_PACKAGE_DIR})
