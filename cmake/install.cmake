@@ -1,30 +1,77 @@
-# What `cmake --install` puts where: the tools, their manuals, the example
-# and the CMake package that find_package(wintools) reads.
+# What `cmake --install` puts where: the tools, their manuals, the licence,
+# the example and the CMake package that find_package(wintools) reads.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 install(TARGETS mapgen paramgen mttlint EXPORT wintools-targets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NOT WIN32 AND CMAKE_STRIP)
+  # A stripped install (`--strip`, and CPack's) drops the compilers' names
+  # too, as Debian's own packages do; plain strip keeps them.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(tool mapgen paramgen mttlint)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+          --remove-section=.note
+          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${tool}\"
+          COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
+    endif()")
+endif()
+
+set(WINTOOLS_PAGES mapgen paramgen mttlint)
+# The pages carry the project's version, filled in here.
+foreach(page IN LISTS WINTOOLS_PAGES)
+  configure_file(${PROJECT_SOURCE_DIR}/man/${page}.1.in
+                 ${PROJECT_BINARY_DIR}/man/${page}.1 @ONLY)
+endforeach()
 
 if(WIN32)
   # A zip is unpacked wherever its user likes; the documents sit at its top,
   # beside bin/. Windows has no man pages.
   set(WINTOOLS_DOC_DIR .)
 else()
-  # The pages carry the project's version, filled in here.
-  foreach(page mapgen.1 paramgen.1 mttlint.1)
-    configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in
-                   ${PROJECT_BINARY_DIR}/man/${page} @ONLY)
-  endforeach()
-  install(FILES ${PROJECT_BINARY_DIR}/man/mapgen.1
-                ${PROJECT_BINARY_DIR}/man/paramgen.1
-                ${PROJECT_BINARY_DIR}/man/mttlint.1
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
+  # Debian's rules: manuals and changelog compressed with gzip -9, without
+  # a time stamp, and the licence as the package's copyright file.
+  find_program(WINTOOLS_GZIP gzip REQUIRED)
+  set(compressed "")
+  foreach(page IN LISTS WINTOOLS_PAGES)
+    list(APPEND compressed man/${page}.1)
+  endforeach()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian-changelog
+                 ${PROJECT_BINARY_DIR}/doc/changelog COPYONLY)
+  list(APPEND compressed doc/changelog)
+  set(gzipped "")
+  foreach(file IN LISTS compressed)
+    set(gz ${PROJECT_BINARY_DIR}/${file}.gz)
+    add_custom_command(OUTPUT ${gz}
+      COMMAND ${WINTOOLS_GZIP} -9n < ${PROJECT_BINARY_DIR}/${file} > ${gz}
+      DEPENDS ${PROJECT_BINARY_DIR}/${file}
+      COMMENT "Compressing ${file}")
+    list(APPEND gzipped ${gz})
+  endforeach()
+  add_custom_target(wintools_compressed_docs ALL DEPENDS ${gzipped})
+  foreach(page IN LISTS WINTOOLS_PAGES)
+    install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endforeach()
+  install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz
+          DESTINATION ${WINTOOLS_DOC_DIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${WINTOOLS_DOC_DIR}
+          RENAME copyright)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${WINTOOLS_DOC_DIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/firmware
-        DESTINATION ${WINTOOLS_DOC_DIR}/examples)
+# The example firmware, and the example builds that fit the platform; each
+# finds the firmware beside it.
+set(example_builds "")
+if(NOT WIN32)
+  set(example_builds cmake make)
+endif()
+foreach(example firmware ${example_builds})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/${example}
+          DESTINATION ${WINTOOLS_DOC_DIR}/examples)
+endforeach()
 
 # The package: wintools::mapgen, wintools::paramgen, wintools::mttlint as
 # imported executables, and the functions that run them.
