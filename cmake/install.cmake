@@ -28,8 +28,29 @@ endforeach()
 
 if(WIN32)
   # A zip is unpacked wherever its user likes; the documents sit at its top,
-  # beside bin/. Windows has no man pages.
+  # beside bin/. Windows has no man pages: they come as HTML, rendered on
+  # the build machine.
   set(WINTOOLS_DOC_DIR .)
+  find_program(WINTOOLS_MANDOC mandoc)
+  if(NOT WINTOOLS_MANDOC)
+    message(FATAL_ERROR "mandoc renders the manuals for Windows as HTML: "
+                        "install it (Debian: mandoc)")
+  endif()
+  set(html_pages "")
+  foreach(page IN LISTS WINTOOLS_PAGES)
+    set(html ${PROJECT_BINARY_DIR}/man/${page}.html)
+    add_custom_command(OUTPUT ${html}
+      COMMAND ${WINTOOLS_MANDOC} -T html
+              ${PROJECT_BINARY_DIR}/man/${page}.1 > ${html}
+      DEPENDS ${PROJECT_BINARY_DIR}/man/${page}.1
+      COMMENT "Rendering ${page}.1 as HTML")
+    list(APPEND html_pages ${html})
+  endforeach()
+  add_custom_target(wintools_html_manuals ALL DEPENDS ${html_pages})
+  install(FILES ${html_pages} DESTINATION ${WINTOOLS_DOC_DIR})
+  # Named so that a double click opens it.
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${WINTOOLS_DOC_DIR}
+          RENAME LICENSE.txt)
 else()
   set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
   # Debian's rules: manuals and changelog compressed with gzip -9, without
@@ -64,8 +85,9 @@ endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${WINTOOLS_DOC_DIR})
 # The example firmware, and the example builds that fit the platform; each
 # finds the firmware beside it.
-set(example_builds "")
-if(NOT WIN32)
+if(WIN32)
+  set(example_builds batch)
+else()
   set(example_builds cmake make)
 endif()
 foreach(example firmware ${example_builds})
