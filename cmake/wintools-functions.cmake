@@ -29,7 +29,7 @@
 # the script only after a clean run; a failed run leaves no script (nor the
 # log of an earlier run), so the next build runs the tools again.
 #
-# Needs CMake 3.20 or later, also where the package is found.
+# The firmware build needs CMake 3.20 or later.
 cmake_policy(VERSION 3.20...3.25)
 
 # Sets out_var to path made absolute against base_dir, with . and .. gone.
