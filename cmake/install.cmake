@@ -9,14 +9,13 @@ if(NOT WIN32 AND CMAKE_STRIP)
   # A stripped install (`--strip`, and CPack's) drops the compilers' names
   # too, as Debian's own packages do; plain strip keeps them.
   install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-      foreach(tool mapgen paramgen mttlint)
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
-          --remove-section=.note
-          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${tool}\"
-          COMMAND_ERROR_IS_FATAL ANY)
-      endforeach()
-    endif()")
+if(CMAKE_INSTALL_DO_STRIP)
+  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  foreach(tool mapgen paramgen mttlint)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+      --remove-section=.note \"\${bin}/\${tool}\" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+endif()")
 endif()
 
 set(WINTOOLS_PAGES mapgen paramgen mttlint)

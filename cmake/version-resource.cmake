@@ -2,6 +2,9 @@
 # product name, the first line of its manual as the description, and the
 # project's version. The console banners keep their own versions.
 enable_language(RC)
+# Four numbers, the last one (a build number) unused.
+set(WINTOOLS_RC_VERSION "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},")
+string(APPEND WINTOOLS_RC_VERSION "${PROJECT_VERSION_PATCH},0")
 foreach(tool mapgen paramgen mttlint)
   file(STRINGS ${PROJECT_SOURCE_DIR}/man/${tool}.1.in name_line
        REGEX "^${tool} \\\\- " LIMIT_COUNT 1)
