@@ -1,31 +1,7 @@
-# What `cmake --install` puts where, and the packages made from it by
-# CPack: a .deb on Linux, a .zip for Windows.
-include(GNUInstallDirs)
-
-install(TARGETS mapgen paramgen mttlint
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-
-if(WIN32)
-  # A zip is unpacked wherever its user likes; the documents sit at its top,
-  # beside bin/. Windows has no man pages.
-  set(WINTOOLS_DOC_DIR .)
-else()
-  # The pages carry the project's version, filled in here.
-  foreach(page mapgen.1 paramgen.1 mttlint.1)
-    configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in
-                   ${PROJECT_BINARY_DIR}/man/${page} @ONLY)
-  endforeach()
-  install(FILES ${PROJECT_BINARY_DIR}/man/mapgen.1
-                ${PROJECT_BINARY_DIR}/man/paramgen.1
-                ${PROJECT_BINARY_DIR}/man/mttlint.1
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  set(WINTOOLS_DOC_DIR ${CMAKE_INSTALL_DOCDIR})
-endif()
-install(FILES README.md DESTINATION ${WINTOOLS_DOC_DIR})
-install(DIRECTORY examples/firmware DESTINATION ${WINTOOLS_DOC_DIR}/examples)
-
+# The packages CPack makes from what cmake/install.cmake installs: a .deb on
+# Linux, a .zip for Windows.
 set(CPACK_PACKAGE_NAME wintools)
-set(CPACK_PACKAGE_VENDOR wintools)
+set(CPACK_PACKAGE_VENDOR "the wintools authors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "console tools that turn firmware settings into MTT scripts")
 set(CPACK_STRIP_FILES ON)
@@ -35,7 +11,8 @@ if(WIN32)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "wintools developers <wintools@localhost>")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER
+      "wintools authors <maintainers@wintools.example>")
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   # The dependencies on the C and C++ runtimes are read from the binaries.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -45,8 +22,9 @@ else()
 line and the sizes of the tables against each other, and writes tables.mtt.
 paramgen reads the byte layout of config_t and config_ext_t from the
 firmware header global.h, applies configuration files of name=value lines
-in order, and writes config.mtt. Logs and scripts end their lines in CR LF
-on every platform.")
+in order, and writes config.mtt. mttlint checks the inputs of both and
+tells the file, line and column of each finding. Logs and scripts end their
+lines in CR LF on every platform.")
 endif()
 
 include(CPack)
