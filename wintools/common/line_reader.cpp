@@ -261,13 +261,13 @@ void skipEmptyLines(LineReader& reader) {
   const char* const end = reader.end;
   long number = reader.lineNumber;
   for (;;) {
-    const char* text = next;
-    while (text < end && *text == ' ') {
-      ++text;
-    }
-    if (end - text < 2) {
+    const std::string_view rest(next, static_cast<std::size_t>(end - next));
+    const std::size_t blanks = rest.find_first_not_of(' ');
+    // A line end or a comment mark needs two bytes to be told.
+    if (blanks == std::string_view::npos || rest.size() - blanks < 2) {
       break;
     }
+    const char* text = next + blanks;
     const char* feed = nullptr;
     if (text[0] == '\n') {
       feed = text;
