@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class LintFormat { gcc, msvc };
+#include "finding.h"
 
 // What the command line asks the checker to do.
 struct LintArgs {

@@ -1,0 +1,60 @@
+#include "quoted_text.h"
+
+namespace {
+
+const char kHexDigits[] = "0123456789ABCDEF";
+
+void appendEscaped(std::string& out, unsigned char byte) {
+  switch (byte) {
+    case '"':
+      out += "\\\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    default:
+      break;
+  }
+  if (byte >= 0x20 && byte < 0x7F) {
+    out += static_cast<char>(byte);
+    return;
+  }
+  out += "\\x";
+  out += kHexDigits[byte >> 4];
+  out += kHexDigits[byte & 0x0F];
+}
+
+}  // namespace
+
+void appendQuoted(std::string& out, std::string_view text) {
+  out.reserve(out.size() + text.size() + 2);
+  out += '"';
+  for (char c : text) {
+    appendEscaped(out, static_cast<unsigned char>(c));
+  }
+  out += '"';
+}
+
+std::string quoted(std::string_view text) {
+  std::string out;
+  appendQuoted(out, text);
+  return out;
+}
+
+std::string generatorMessage(std::string_view tool, std::string_view message) {
+  std::string out = " (";
+  out.append(tool.data(), tool.size());
+  out += ": ";
+  appendQuoted(out, message);
+  out += ')';
+  return out;
+}
