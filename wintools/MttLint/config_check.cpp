@@ -54,12 +54,12 @@ void reportBlanks(const ConfigLine& place, std::string_view name,
         std::string(blankWord(name[end])) +
             " before \"=\"; paramgen keeps it in the name and looks for a "
             "member named " +
-            quoted(name));
+            quote(name));
   }
   const std::size_t inside = name.substr(0, end).find_first_of(" \t");
   if (inside != std::string_view::npos) {
     add(place, name.data() + inside, Severity::warning,
-        "the name " + quoted(name.substr(0, end)) + " holds a " +
+        "the name " + quote(name.substr(0, end)) + " holds a " +
             blankWord(name[inside]) +
             "; paramgen looks for a member of that name, " +
             blankWord(name[inside]) + " included");
@@ -67,7 +67,7 @@ void reportBlanks(const ConfigLine& place, std::string_view name,
   if (!value.empty() && isBlankOrTab(value[0])) {
     add(place, value.data(), Severity::warning,
         std::string(blankWord(value[0])) +
-            " after \"=\"; paramgen keeps it in the value " + quoted(value));
+            " after \"=\"; paramgen keeps it in the value " + quote(value));
   }
 }
 
@@ -104,8 +104,8 @@ void reportValueError(const ConfigLine& place, std::string_view value,
   std::string text =
       value.empty()
           ? std::string("no value after \"=\"")
-          : "value " + quoted(value) + " is not one or two hexadecimal digits";
-  text += known ? "; paramgen writes FF for " + quoted(name)
+          : "value " + quote(value) + " is not one or two hexadecimal digits";
+  text += known ? "; paramgen writes FF for " + quote(name)
                 : "; paramgen counts an error";
   add(place, value.data(), Severity::error,
       text + generatorMessage("paramgen", message));
@@ -116,7 +116,7 @@ void reportRepeat(const ConfigLine& place, std::string_view cleaned,
                   const std::string& newValue, const std::string& earlier,
                   const std::string& message) {
   add(place, cleaned.data(), Severity::warning,
-      quoted(name) + " is set again; paramgen replaces " + oldValue +
+      quote(name) + " is set again; paramgen replaces " + oldValue +
           ", set at " + earlier + ", with " + newValue +
           generatorMessage("paramgen", message));
 }
@@ -144,11 +144,11 @@ void applyToRecords(const ConfigLine& place, std::string_view cleaned,
   }
   if (result == ConfigLineResult::unknownName) {
     std::string text = "no member of config_t or config_ext_t is named " +
-                       quoted(name) + "; paramgen skips the line";
+                       quote(name) + "; paramgen skips the line";
     const std::string nearest =
         name.empty() ? std::string() : nearestName(check.declared, name);
     if (!nearest.empty()) {
-      text += "; did you mean " + quoted(nearest) + "?";
+      text += "; did you mean " + quote(nearest) + "?";
     }
     add(place, cleaned.data(), Severity::warning,
         text + generatorMessage("paramgen", lines.back()));
@@ -164,9 +164,9 @@ void applyToRecords(const ConfigLine& place, std::string_view cleaned,
   source = ValueSource{static_cast<int>(check.files.size()) - 1, place.line};
   if (!valueError && !isByteValue(value)) {
     add(place, value.data(), Severity::warning,
-        "value " + quoted(value) +
+        "value " + quote(value) +
             " is not one or two hexadecimal digits; paramgen writes " +
-            quoted(record->value));
+            quote(record->value));
   }
 }
 
@@ -195,9 +195,9 @@ void applyToNames(const ConfigLine& place, std::string_view cleaned,
   }
   if (lines.empty() && !isByteValue(value)) {
     add(place, value.data(), Severity::warning,
-        "value " + quoted(value) +
+        "value " + quote(value) +
             " is not one or two hexadecimal digits; paramgen writes " +
-            quoted(assignment.value));
+            quote(assignment.value));
   }
 }
 
@@ -277,7 +277,7 @@ void reportMissingValues(const std::string& headerFile,
       const RecordOrigin& origin = origins[static_cast<std::size_t>(r)];
       addFinding(
           report, headerFile, origin.line, origin.column, Severity::warning,
-          "no configuration file sets " + quoted(record.name) +
+          "no configuration file sets " + quote(record.name) +
               "; paramgen writes no byte for it" +
               generatorMessage("paramgen", missingValueMessage(record.name)));
     }

@@ -35,7 +35,7 @@ void warnAt(const ValuePlace& place, const char* at, std::string text) {
 // "=") ends the splitting, and the rest gives at most one value.
 void reportBlankLedRest(const ValuePlace& place, std::string_view rest,
                         bool first) {
-  const std::string value = quoted(rest.substr(0, 2));
+  const std::string value = quote(rest.substr(0, 2));
   if (onlyBlanksAndTabs(rest)) {
     warnAt(place, rest.data(),
            first ? "blanks after \"=\"; mapgen takes " + value +
@@ -50,7 +50,7 @@ void reportBlankLedRest(const ValuePlace& place, std::string_view rest,
                              "takes " +
                                  value + " as the last value of the row";
   if (rest.size() > 2) {
-    text += " and drops " + quoted(rest.substr(2));
+    text += " and drops " + quote(rest.substr(2));
   }
   warnAt(place, rest.data(), std::move(text));
 }
@@ -62,21 +62,21 @@ void reportToken(const ValuePlace& place, std::string_view token) {
     warnAt(place, token.data() + tab,
            "tab in the values; mapgen splits at single blanks only, so it "
            "reads " +
-               quoted(token) + " as one value and writes " +
-               quoted(token.substr(0, 2)));
+               quote(token) + " as one value and writes " +
+               quote(token.substr(0, 2)));
     return;
   }
   const std::string_view value = token.substr(0, 2);
   if (token.size() > 2 && !onlyBlanksAndTabs(token.substr(2))) {
     warnAt(place, token.data(),
-           "value " + quoted(token) +
-               " is longer than two characters; mapgen writes " +
-               quoted(value) + " and drops " + quoted(token.substr(2)));
+           "value " + quote(token) +
+               " is longer than two characters; mapgen writes " + quote(value) +
+               " and drops " + quote(token.substr(2)));
     return;
   }
   if (!isTwoHexDigits(value)) {
     warnAt(place, token.data(),
-           "value " + quoted(value) +
+           "value " + quote(value) +
                " is not two hexadecimal digits; mapgen writes it into the "
                "script as it is");
   }
@@ -130,7 +130,7 @@ void reportEntryValues(const std::string& file, long lineNumber,
   }
   if (cursor.rest.size() == 1 && !isBlankOrTab(cursor.rest[0])) {
     warnAt(place, cursor.rest.data(),
-           "last value " + quoted(cursor.rest) +
+           "last value " + quote(cursor.rest) +
                " has one character; mapgen drops it");
   }
 }

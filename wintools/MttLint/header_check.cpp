@@ -63,10 +63,10 @@ void lookForOpenings(HeaderWalk& walk, long line, long column,
       const ConfigStructure& structure =
           kConfigStructures[walk.nameOnly.structure];
       warnAt(walk, walk.nameOnly.line, walk.nameOnly.column,
-             quoted(walk.nameOnly.text) +
+             quote(walk.nameOnly.text) +
                  " with \"{\" on the next line is "
                  "not the line " +
-                 quoted(structure.marker) + doesNotStart(structure));
+                 quote(structure.marker) + doesNotStart(structure));
     }
     walk.nameOnly = PendingOpening();
   }
@@ -79,12 +79,12 @@ void lookForOpenings(HeaderWalk& walk, long line, long column,
       if (named >= 0) {
         const ConfigStructure& structure = kConfigStructures[named];
         warnAt(walk, opening.line, opening.column,
-               quoted(opening.text) + " starts a structure that " +
-                   quoted(cleaned) + " (line " + std::to_string(line) +
+               quote(opening.text) + " starts a structure that " +
+                   quote(cleaned) + " (line " + std::to_string(line) +
                    ") names " + structure.name +
                    "; paramgen looks for the "
                    "line " +
-                   quoted(structure.marker) + " and does not see " +
+                   quote(structure.marker) + " and does not see " +
                    structure.name + " here");
       }
       opening = PendingOpening();
@@ -100,7 +100,7 @@ void lookForOpenings(HeaderWalk& walk, long line, long column,
     case OpeningLook::almostMarker: {
       const ConfigStructure& structure = kConfigStructures[look.structure];
       warnAt(walk, line, column,
-             quoted(cleaned) + " is not exactly " + quoted(structure.marker) +
+             quote(cleaned) + " is not exactly " + quote(structure.marker) +
                  doesNotStart(structure) + invisibleDifference(cleaned));
       break;
     }
@@ -148,7 +148,7 @@ void walkMemberLine(HeaderWalk& walk, int index, const MemberLine& member) {
   if (effect.kind == MemberLineKind::declaresNothing &&
       isAlmostClosing(member.cleaned) && structure.depth == 0) {
     warnAt(walk, member.line, column,
-           quoted(member.cleaned) +
+           quote(member.cleaned) +
                " is not exactly \"};\"; paramgen does "
                "not end " +
                member.structure.name +
@@ -172,7 +172,7 @@ void walkMemberLine(HeaderWalk& walk, int index, const MemberLine& member) {
     warnAt(walk, member.line, columnOf(member.raw, name.data()),
            "more than " + std::to_string(kFieldTableCapacity) + " bytes in " +
                member.structure.name + "; paramgen drops the bytes from " +
-               quoted(firstDropped(effect)) + " on");
+               quote(firstDropped(effect)) + " on");
   }
 }
 
@@ -220,7 +220,7 @@ void checkHeaderFile(const InputFile& input, HeaderCheck& check,
     const ConfigStructure& config = kConfigStructures[i];
     if (structure.phase == Phase::searching) {
       addFileFinding(report, input.name, Severity::note,
-                     std::string("no line ") + quoted(config.marker) +
+                     std::string("no line ") + quote(config.marker) +
                          "; paramgen finds no structure " + config.name +
                          " and writes no record of page " + config.page);
     } else if (structure.phase == Phase::members) {

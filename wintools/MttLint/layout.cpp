@@ -82,7 +82,7 @@ void printStructureLayout(std::ostream& out, const std::string& file,
     for (int r = 0; r < table.count; ++r) {
       nameWidth = std::max(
           nameWidth,
-          quoted(table.records[static_cast<std::size_t>(r)].name).size());
+          quote(table.records[static_cast<std::size_t>(r)].name).size());
     }
     // Very long names just push their line's last column out.
     nameWidth = std::min<std::size_t>(nameWidth, 40);
@@ -99,7 +99,7 @@ void printStructureLayout(std::ostream& out, const std::string& file,
       out << rightAligned(std::to_string(r), 5) << "  "
           << padded(recordStart(r, structure.page), 6) << "  "
           << padded(assigned ? record.value : "--", 5) << "  "
-          << padded(quoted(record.name), nameWidth) << "  "
+          << padded(quote(record.name), nameWidth) << "  "
           << (assigned ? sourceText(*values, source) : "no value") << '\n';
     }
   }

@@ -65,7 +65,7 @@ void reportOtherType(const MemberLine& member, std::string_view declaration,
   if (!splitDeclaration(declaration, type, name)) {
     return;
   }
-  std::string text = "member " + quoted(name) + " of type " + quoted(type) +
+  std::string text = "member " + quote(name) + " of type " + quote(type) +
                      " takes no byte in paramgen's image of " +
                      member.structure.name +
                      "; the image indexes after it are not the structure's "
@@ -73,7 +73,7 @@ void reportOtherType(const MemberLine& member, std::string_view declaration,
   // A uint8_t member that a comment mark in the code hid from paramgen.
   const char* cut = member.cleaned.data() + member.cleaned.size();
   if (cut < declaration.data() + declaration.size()) {
-    text += " (paramgen cuts the line at " + quoted(std::string_view(cut, 1)) +
+    text += " (paramgen cuts the line at " + quote(std::string_view(cut, 1)) +
             " as at a comment)";
   }
   warn(member, declaration.data(), std::move(text), report);
@@ -91,12 +91,12 @@ void reportSecondMember(const MemberLine& member, const char* afterFirst,
   if (rest.empty()) {
     return;
   }
-  std::string text = "second member on the line, " + quoted(rest) +
+  std::string text = "second member on the line, " + quote(rest) +
                      "; paramgen reads only the first member of a line";
   // What paramgen would collect, were the declaration on a line of its own.
   const std::string lost = extractMemberName(cleanLine(rest));
   if (!lost.empty()) {
-    text += ", so " + quoted(lost) + " gets no record";
+    text += ", so " + quote(lost) + " gets no record";
   }
   warn(member, rest.data(), std::move(text), report);
 }
@@ -134,7 +134,7 @@ void reportArray(const MemberLine& member, std::string_view name,
   const std::string_view size = name.substr(open + 1, close - open - 1);
   if (!isDecimal(trimBlanks(size))) {
     warn(member, name.data() + open + 1,
-         "array size " + quoted(size) +
+         "array size " + quote(size) +
              " is not a number; paramgen reads it "
              "as " +
              std::to_string(effect.requested) + " and makes " +
@@ -180,7 +180,7 @@ void reportName(const MemberLine& member, std::string_view name,
   const std::size_t blank = prefix.find_first_of(" \t");
   if (blank != std::string_view::npos) {
     warn(member, prefix.data() + blank,
-         "the member name " + quoted(prefix) + " holds a " +
+         "the member name " + quote(prefix) + " holds a " +
              (prefix[blank] == ' ' ? "blank" : "tab") +
              "; paramgen keeps it in the name, so only a configuration line "
              "that writes the name the same way sets " +
@@ -203,18 +203,18 @@ std::string_view memberName(std::string_view cleaned) {
 std::string describeRecords(const MemberLineEffect& effect) {
   const std::size_t open = effect.name.find('[');
   if (open == std::string::npos) {
-    return "one record named " + quoted(effect.name);
+    return "one record named " + quote(effect.name);
   }
   if (effect.requested <= 0) {
     return "no record";
   }
   const std::string prefix = effect.name.substr(0, open + 1);
-  const std::string first = quoted(prefix + "0]");
+  const std::string first = quote(prefix + "0]");
   if (effect.requested == 1) {
     return "one record, " + first;
   }
   return std::to_string(effect.requested) + " records, " + first + " to " +
-         quoted(prefix + std::to_string(effect.requested - 1) + "]");
+         quote(prefix + std::to_string(effect.requested - 1) + "]");
 }
 
 void reportMemberLine(const MemberLine& member, const MemberLineEffect& effect,
@@ -240,7 +240,7 @@ void reportMemberLine(const MemberLine& member, const MemberLineEffect& effect,
     addFinding(report, member.file, member.line,
                columnOf(member.raw, name.data() + name.find('[')),
                Severity::error,
-               "\"[\" without \"]\" in the member " + quoted(name) +
+               "\"[\" without \"]\" in the member " + quote(name) +
                    "; paramgen stops reading the header and writes no "
                    "image" +
                    generatorMessage("paramgen", member.structure.parseFailure));

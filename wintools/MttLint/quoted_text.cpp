@@ -35,7 +35,7 @@ void appendEscaped(std::string& out, unsigned char byte) {
 
 }  // namespace
 
-void appendQuoted(std::string& out, std::string_view text) {
+void appendQuote(std::string& out, std::string_view text) {
   out.reserve(out.size() + text.size() + 2);
   out += '"';
   for (char c : text) {
@@ -44,9 +44,9 @@ void appendQuoted(std::string& out, std::string_view text) {
   out += '"';
 }
 
-std::string quoted(std::string_view text) {
+std::string quote(std::string_view text) {
   std::string out;
-  appendQuoted(out, text);
+  appendQuote(out, text);
   return out;
 }
 
@@ -54,7 +54,7 @@ std::string generatorMessage(std::string_view tool, std::string_view message) {
   std::string out = " (";
   out.append(tool.data(), tool.size());
   out += ": ";
-  appendQuoted(out, message);
+  appendQuote(out, message);
   out += ')';
   return out;
 }

@@ -47,7 +47,7 @@ void reportParseError(const LinePlace& place, std::string_view cleaned,
     text = "no \"]\" after the \"[\"";
     at += open;
   } else {
-    text = quoted(cleaned.substr(0, open)) +
+    text = quote(cleaned.substr(0, open)) +
            " is no table name (the tables are j, l, n, h, k, r, b, t, y and "
            "e)";
   }
@@ -68,7 +68,7 @@ void reportRowNumber(const LinePlace& place, std::string_view rowText,
   }
   add(place, rowText.data(), Severity::warning,
       rowText.empty() ? "the row number is empty; mapgen reads it as row 0"
-                      : "row number " + quoted(rowText) +
+                      : "row number " + quote(rowText) +
                             " is not plain hexadecimal; mapgen reads it as "
                             "row " +
                             hexNumber(row));
@@ -114,7 +114,7 @@ void reportRefused(const LinePlace& place, const ParsedLine& parsed,
             says);
   } else {
     add(place, parsed.rowText.data(), Severity::error,
-        "row " + quoted(parsed.rowText) + " is not a row of " + table +
+        "row " + quote(parsed.rowText) + " is not a row of " + table +
             ", which has rows 0 to " + hexNumber(shape.rows - 1) + says);
   }
 }
