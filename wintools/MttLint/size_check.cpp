@@ -158,12 +158,15 @@ void reportHoles(const std::string& file, const TablesCheck& check,
       continue;
     }
     const int values = valuesInRow(table, row);
+    // A row given without values first is short where its values are.
+    const EntryPlace& valued = lines.values[static_cast<std::size_t>(row)];
+    const EntryPlace& shortRow = valued.line != 0 ? valued : place;
     if (values < table.maxColumnCount) {
       std::string text = "row " + hexNumber(row) + " of " + tableText;
       text += " has " + plural(values, "value") + ", fewer than the ";
       text += std::to_string(table.maxColumnCount) + " of its longest row";
       text += " (line " + std::to_string(lines.mostValues.line) + ")" + says;
-      addFinding(report, file, place.line, sizeColumn(place, false, -1),
+      addFinding(report, file, shortRow.line, sizeColumn(shortRow, false, -1),
                  Severity::error, std::move(text));
     }
   }

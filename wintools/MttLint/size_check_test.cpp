@@ -80,8 +80,10 @@ TEST(ReportTableSizes, PutsEachRuleAtTheLineThatSetsTheSizeInQuestion) {
 
 TEST(ReportTableSizes, ReportsEveryHoleTheWriterWouldStopAt) {
   lint_test::CapturedReport captured;
+  // Row 1 of y is given first without values, then with one.
   const InputFile input{"t.txt", "mapgen",
                         "y[0]=01 02 03\n"
+                        "y[1]=\n"
                         "y[1]=01\n"
                         "y[4]=01 02 03\n"
                         "y[5]=\n"
@@ -98,16 +100,16 @@ TEST(ReportTableSizes, ReportsEveryHoleTheWriterWouldStopAt) {
   }
   EXPECT_EQ(holes,
             (std::vector<std::string>{
-                "t.txt:5:3: error: table h has no rows 0 and 1 below its "
+                "t.txt:6:3: error: table h has no rows 0 and 1 below its "
                 "highest row 2; mapgen stops writing the script at the first "
                 "missing value",
-                "t.txt:2:6: error: row 1 of table y has 1 value, fewer than "
+                "t.txt:3:6: error: row 1 of table y has 1 value, fewer than "
                 "the 3 of its longest row (line 1); mapgen stops writing the "
                 "script at the first missing value",
-                "t.txt:4:6: error: row 5 of table y has 0 values, fewer than "
+                "t.txt:5:6: error: row 5 of table y has 0 values, fewer than "
                 "the 3 of its longest row (line 1); mapgen stops writing the "
                 "script at the first missing value",
-                "t.txt:4:3: error: table y has no rows 2 and 3 below its "
+                "t.txt:5:3: error: table y has no rows 2 and 3 below its "
                 "highest row 5; mapgen stops writing the script at the first "
                 "missing value"}));
 }

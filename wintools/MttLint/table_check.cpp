@@ -104,7 +104,7 @@ void reportRefused(const LinePlace& place, const ParsedLine& parsed,
     add(place, parsed.cleaned.data(), Severity::error,
         "row " + hexNumber(row) + " of " + table +
             " is given a second time (first at line " +
-            std::to_string(lines.valuesLine[static_cast<std::size_t>(row)]) +
+            std::to_string(lines.values[static_cast<std::size_t>(row)].line) +
             ")" + says);
   } else if (parsed.count > static_cast<std::size_t>(shape.columns)) {
     add(place, tokenAfter(parsed.entry.valueText, shape.columns),
@@ -129,7 +129,7 @@ void noteStored(TableLines& lines, const TableShape& shape,
     lines.rows[index] = here;
   }
   if (parsed.count > 0) {
-    lines.valuesLine[index] = here.line;
+    lines.values[index] = here;
   }
   if (lines.highestRow.line == 0 || row > lines.highestRowNumber) {
     lines.highestRow = here;

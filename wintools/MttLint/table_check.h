@@ -31,7 +31,7 @@ struct TableLines {
   // Per row: the first stored line of the row, even one without values.
   std::array<EntryPlace, kMaxRows> rows;
   // Per row: the stored line that gave the row its values.
-  std::array<long, kMaxRows> valuesLine{};
+  std::array<EntryPlace, kMaxRows> values;
 };
 
 // The tables as mapgen fills them from the lines it accepts, and the lines

@@ -99,9 +99,9 @@ TEST(CheckTablesFile, KeepsTheLinesThatSetTheTrackers) {
   EXPECT_EQ(j.mostValues.line, 2);
   EXPECT_EQ(j.mostValuesCount, 3u);
   EXPECT_EQ(j.rows[2].line, 1);
-  EXPECT_EQ(j.valuesLine[2], 1);
+  EXPECT_EQ(j.values[2].line, 1);
   EXPECT_EQ(j.rows[3].line, 5);
-  EXPECT_EQ(j.valuesLine[3], 0);
+  EXPECT_EQ(j.values[3].line, 0);
   EXPECT_EQ(findTable(check.tables, 'j')->maxRowIndex, 3);
   EXPECT_EQ(linesOf(check, 'k').mostValues.line, 6);
 }
