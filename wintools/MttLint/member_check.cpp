@@ -219,10 +219,10 @@ std::string describeRecords(const MemberLineEffect& effect) {
 
 void reportMemberLine(const MemberLine& member, const MemberLineEffect& effect,
                       FindingReport& report) {
-  const char* firstSemicolon = member.code.data() + member.code.find(';');
-  if (member.code.find(';') == std::string_view::npos) {
-    firstSemicolon = nullptr;
-  }
+  const std::size_t semicolon = member.code.find(';');
+  const char* firstSemicolon = semicolon == std::string_view::npos
+                                   ? nullptr
+                                   : member.code.data() + semicolon;
   if (effect.kind == MemberLineKind::declaresNothing) {
     if (firstSemicolon != nullptr && member.code[0] != '}') {
       reportOtherType(
