@@ -74,10 +74,12 @@ void reportBlanks(const ConfigLine& place, std::string_view name,
 // The lines that a stage printed through a report of its own.
 std::vector<std::string> printedLines(std::ostringstream& console) {
   std::vector<std::string> lines;
-  std::string line;
-  std::istringstream in(console.str());
-  while (std::getline(in, line)) {
-    lines.push_back(line);
+  const std::string text = console.str();
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos;
+       end = text.find('\n', start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
   }
   console.str("");
   return lines;

@@ -53,8 +53,7 @@ struct GeneratorCase {
 
 // How the test names its case in its output.
 void PrintTo(const GeneratorCase& generatorCase, std::ostream* out) {
-  *out << generatorCase.tool << "/"
-       << generatorCase.folder.filename().string();
+  *out << generatorCase.tool << "/" << generatorCase.folder.filename().string();
 }
 
 std::vector<GeneratorCase> listCases() {

@@ -33,13 +33,29 @@ void appendEscaped(std::string& out, unsigned char byte) {
   out += kHexDigits[byte & 0x0F];
 }
 
+bool isPlain(unsigned char byte) {
+  return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
+}
+
 }  // namespace
 
 void appendQuote(std::string& out, std::string_view text) {
   out.reserve(out.size() + text.size() + 2);
   out += '"';
-  for (char c : text) {
-    appendEscaped(out, static_cast<unsigned char>(c));
+  // Runs of bytes shown as they are go in whole.
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = pos;
+    while (end < text.size() &&
+           isPlain(static_cast<unsigned char>(text[end]))) {
+      ++end;
+    }
+    out.append(text.data() + pos, end - pos);
+    if (end < text.size()) {
+      appendEscaped(out, static_cast<unsigned char>(text[end]));
+      ++end;
+    }
+    pos = end;
   }
   out += '"';
 }
