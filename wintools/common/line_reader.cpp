@@ -29,7 +29,7 @@ bool beginsComment(std::string_view line, std::size_t pos) {
 }
 
 // Large enough that reading costs few calls, small beside any memory limit.
-const std::size_t kBlockSize = 64 * 1024;
+const std::size_t kBlockSize = std::size_t{64} * 1024;
 
 bool startsWith(std::string_view text, const char* prefix, std::size_t size) {
   return text.size() >= size && std::memcmp(text.data(), prefix, size) == 0;
