@@ -6,6 +6,7 @@
 #include "report_log.h"
 #include "table_set.h"
 
+// Whether a size rule stops mapgen (error) or lets it go on (warning).
 enum class GeometryKind { error, warning };
 
 // Which tracker of a table a size rule reads.

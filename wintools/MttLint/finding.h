@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+// How bad a finding is: errors fail the run, warnings with --werror.
 enum class Severity { error, warning, note };
 
 // How a finding's place is written: FILE:LINE:COLUMN (gcc) or

@@ -27,6 +27,7 @@ struct Expected {
   std::string fragment;
 };
 
+// The lines of a text, without their line ends.
 inline std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);

@@ -23,6 +23,7 @@ enum class OpeningLook {
   typedefOpening,
 };
 
+// What lookAtOpening makes of a line.
 struct Opening {
   OpeningLook look = OpeningLook::none;
   // The configuration structure meant, by its index; -1 for none.
