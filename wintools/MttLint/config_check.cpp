@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "assignment.h"
-#include "code_text.h"
 #include "config_image_writer.h"
 #include "quoted_text.h"
 
