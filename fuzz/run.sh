@@ -15,7 +15,7 @@ build="${2:-$top/build-fuzz}"
 shift $(( $# > 2 ? 2 : $# ))
 harnesses=("$@")
 [ "${#harnesses[@]}" -gt 0 ] ||
-  harnesses=(fuzz_line_reader fuzz_tables fuzz_header fuzz_config)
+  harnesses=(fuzz_line_reader fuzz_tables fuzz_header fuzz_config fuzz_lint)
 
 cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINTOOLS_BUILD_FUZZERS=ON \

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -173,6 +175,43 @@ TEST(CheckGeometry, AbsentTableNOnlyWarns) {
             "Warning: table n has less columns than table r\n"
             "Warning: table n has less rows than table k has columns\n");
   EXPECT_EQ(run.report.warningCount, 2);
+}
+
+TEST(ListFiredSizeRules, NamesTheTrackersEachRuleComparesAndTheirValues) {
+  // b wider than r, j's highest row below k's values minus one, t short.
+  TableSet tables;
+  resetTables(tables);
+  const Sizes sizes[] = {{'r', 0, 2}, {'b', 0, 3}, {'k', 0, 4}, {'n', 3, 2},
+                         {'j', 1, 2}, {'l', 3, 2}, {'t', 0, 5}};
+  for (const Sizes& size : sizes) {
+    findTable(tables, size.letter)->maxRowIndex = size.maxRowIndex;
+    findTable(tables, size.letter)->maxColumnCount = size.maxColumnCount;
+  }
+  struct Expected {
+    GeometryKind kind;
+    char left;
+    SizeTracker leftTracker;
+    int leftValue;
+    char right;
+    int rightValue;
+  };
+  const Expected expected[] = {
+      {GeometryKind::error, 'b', SizeTracker::maxColumnCount, 3, 'r', 2},
+      {GeometryKind::warning, 'j', SizeTracker::maxRowIndex, 1, 'k', 3},
+      {GeometryKind::warning, 't', SizeTracker::maxColumnCount, 5, '\0', 8},
+  };
+  const std::vector<FiredSizeRule> fired = listFiredSizeRules(tables);
+  ASSERT_EQ(fired.size(), std::size(expected));
+  for (std::size_t i = 0; i < fired.size(); ++i) {
+    SCOPED_TRACE(fired[i].text);
+    EXPECT_EQ(fired[i].kind, expected[i].kind);
+    EXPECT_EQ(fired[i].left.letter, expected[i].left);
+    EXPECT_EQ(fired[i].left.tracker, expected[i].leftTracker);
+    EXPECT_EQ(fired[i].leftValue, expected[i].leftValue);
+    EXPECT_EQ(fired[i].right.letter, expected[i].right);
+    EXPECT_EQ(fired[i].rightValue, expected[i].rightValue);
+  }
+  EXPECT_EQ(fired[1].right.offset, -1);
 }
 
 }  // namespace

@@ -8,15 +8,15 @@
 
 namespace {
 
-enum class StoreResult { stored, ignored, refused };
-
 std::string tooManyElements(std::string_view line) {
   return lineMessage(line, " row contains too many elements");
 }
 
-StoreResult storeEntry(std::string_view line, const EntryLine& entry,
-                       TableSet& tables, ReportLog& report,
-                       std::string& errorText) {
+}  // namespace
+
+StoreResult storeEntryLine(std::string_view line, const EntryLine& entry,
+                           TableSet& tables, ReportLog& report,
+                           std::string& errorText) {
   Table& table = *findTable(tables, entry.letter);
   const ValueList list =
       splitValues(entry.valueText, static_cast<std::size_t>(kMaxColumns));
@@ -54,8 +54,6 @@ StoreResult storeEntry(std::string_view line, const EntryLine& entry,
   return StoreResult::stored;
 }
 
-}  // namespace
-
 bool buildTables(LineReader& reader, TableSet& tables, ReportLog& report,
                  std::string& errorText) {
   errorText.clear();
@@ -66,7 +64,7 @@ bool buildTables(LineReader& reader, TableSet& tables, ReportLog& report,
     }
     EntryLine entry;
     if (!parseEntryLine(line, entry, errorText) ||
-        storeEntry(line, entry, tables, report, errorText) ==
+        storeEntryLine(line, entry, tables, report, errorText) ==
             StoreResult::refused) {
       countError(report);
       return false;

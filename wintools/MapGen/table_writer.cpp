@@ -44,6 +44,10 @@ bool failWith(const char* message, ReportLog& report, std::string& errorText) {
 
 }  // namespace
 
+std::string missingValueText(char letter) {
+  return std::string("Table ") + letter + " missing has a missing value";
+}
+
 bool writeTableScript(std::ostream& out, const TableSet& tables,
                       ReportLog& report, std::string& errorText) {
   errorText.clear();
@@ -57,8 +61,7 @@ bool writeTableScript(std::ostream& out, const TableSet& tables,
         break;
       case TableResult::missingValue:
         // The lines written so far stay in the file, without the trailer.
-        errorText = std::string("Table ") + table.shape.letter +
-                    " missing has a missing value";
+        errorText = missingValueText(table.shape.letter);
         return false;
       case TableResult::writeFailed:
         return failWith(kWriteFailure, report, errorText);

@@ -7,6 +7,9 @@
 #include "report_log.h"
 #include "table_set.h"
 
+// The writer's message for a cell without a value in the table's extent.
+std::string missingValueText(char letter);
+
 // Writes the script of the tables to an open stream: the header, every cell
 // of every table's extent in the fixed table order, and the trailer. Returns
 // false with errorText set at a cell without a value, which ends the script

@@ -15,6 +15,12 @@ bool isGeneratorOption(const std::string& word) {
   return false;
 }
 
+// A word of the checker's own options' form, known or not: it ends a "-c"
+// list, so that "-c a.txt --werror" checks a.txt alone.
+bool isLongOption(const std::string& word) {
+  return word.compare(0, 2, "--") == 0;
+}
+
 // A long option of the checker's own; false for any other argument.
 bool takeLongOption(const std::string& word, LintArgs& args) {
   if (word == "--help") {
@@ -48,7 +54,8 @@ bool parseLintCommandLine(const std::vector<std::string>& arguments,
     }
     if (isOptionWord(word, 'c')) {
       const std::size_t first = index;
-      while (index < arguments.size() && !isGeneratorOption(arguments[index])) {
+      while (index < arguments.size() && !isGeneratorOption(arguments[index]) &&
+             !isLongOption(arguments[index])) {
         args.configFiles.push_back(arguments[index++]);
       }
       if (index == first) {

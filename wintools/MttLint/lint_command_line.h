@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class LintFormat { gcc, msvc };
+#include "finding.h"
 
 // What the command line asks the checker to do.
 struct LintArgs {
@@ -21,9 +21,9 @@ struct LintArgs {
 
 // Fills args from the arguments (without the program name): the generators'
 // option words in any letter case ("-l" and "-o" with their value are taken
-// and ignored, and a "-c" list ends at any option word), and the checker's
-// own long options. Returns false with errorText set for an argument it
-// does not know, an option without its value, or nothing to check.
+// and ignored, and a "-c" list ends at any option word or "--" word), and
+// the checker's own long options. Returns false with errorText set for an
+// argument it does not know, an option without its value, or nothing to check.
 [[nodiscard]] bool parseLintCommandLine(
     const std::vector<std::string>& arguments, LintArgs& args,
     std::string& errorText);

@@ -1,6 +1,16 @@
 #include "lint_tool.h"
 
+#include <deque>
+#include <memory>
+
+#include "config_check.h"
+#include "finding_report.h"
+#include "header_check.h"
+#include "input_file.h"
+#include "layout.h"
 #include "lint_command_line.h"
+#include "size_check.h"
+#include "table_check.h"
 
 #ifndef WINTOOLS_VERSION
 #error "WINTOOLS_VERSION must name the project's version"
@@ -38,6 +48,87 @@ void printUsage(std::ostream& console) {
   }
 }
 
+// What the checks of one run found and keep for the layout. The inputs
+// stay read: the checks keep views into them.
+struct LintRun {
+  std::deque<InputFile> inputs;
+  std::unique_ptr<TablesCheck> tables;
+  std::unique_ptr<HeaderCheck> header;
+  std::unique_ptr<ConfigCheck> configs;
+};
+
+// Reads an input and reports what any input can hold; null when it cannot
+// be read.
+const InputFile* readChecked(LintRun& run, const std::string& name,
+                             const char* generator, FindingReport& report) {
+  run.inputs.emplace_back();
+  InputFile& input = run.inputs.back();
+  if (!readInput(name, generator, input, report)) {
+    return nullptr;
+  }
+  reportInputBytes(input, report);
+  return &input;
+}
+
+void checkTables(LintRun& run, const std::string& name, FindingReport& report) {
+  const InputFile* input = readChecked(run, name, "mapgen", report);
+  if (input == nullptr) {
+    return;
+  }
+  run.tables = std::make_unique<TablesCheck>();
+  checkTablesFile(*input, *run.tables, report);
+  reportTableSizes(input->name, *run.tables, report);
+  reportMissingLastLineEnd(*input, report);
+}
+
+void checkHeader(LintRun& run, const std::string& name, FindingReport& report) {
+  const InputFile* input = readChecked(run, name, "paramgen", report);
+  if (input == nullptr) {
+    return;
+  }
+  run.header = std::make_unique<HeaderCheck>();
+  checkHeaderFile(*input, *run.header, report);
+  reportMissingLastLineEnd(*input, report);
+}
+
+void checkConfigs(LintRun& run, const LintArgs& args, FindingReport& report) {
+  run.configs = std::make_unique<ConfigCheck>();
+  startConfigCheck(*run.configs, run.header.get());
+  bool allRead = true;
+  for (const std::string& name : args.configFiles) {
+    const InputFile* input = readChecked(run, name, "paramgen", report);
+    if (input == nullptr) {
+      allRead = false;
+      continue;
+    }
+    if (run.header == nullptr) {
+      addFileFinding(report, name, Severity::note,
+                     args.headerFile.empty()
+                         ? "names are not checked: no header is given (-g)"
+                         : "names are not checked: the header cannot be "
+                           "read");
+    }
+    checkConfigFile(*input, *run.configs, report);
+    reportMissingLastLineEnd(*input, report);
+  }
+  // Values from a file that cannot be read are not known.
+  if (allRead) {
+    reportMissingValues(args.headerFile, *run.configs, report);
+  }
+}
+
+void printLayout(const LintRun& run, const LintArgs& args,
+                 std::ostream& console) {
+  if (run.tables != nullptr) {
+    printTableLayout(console, args.tableFile, *run.tables);
+  }
+  if (run.header != nullptr) {
+    printStructureLayout(
+        console, args.headerFile, *run.header,
+        args.configFiles.empty() ? nullptr : run.configs.get());
+  }
+}
+
 }  // namespace
 
 int runLintTool(const std::vector<std::string>& arguments,
@@ -57,6 +148,27 @@ int runLintTool(const std::vector<std::string>& arguments,
     console << "mttlint " << WINTOOLS_VERSION << '\n';
     return kClean;
   }
-  console << "mttlint: 0 errors, 0 warnings, 0 notes\n";
-  return kClean;
+  FindingReport report;
+  report.out = &console;
+  report.format = args.format;
+  LintRun run;
+  if (!args.tableFile.empty()) {
+    checkTables(run, args.tableFile, report);
+  }
+  if (!args.headerFile.empty()) {
+    checkHeader(run, args.headerFile, report);
+  }
+  if (!args.configFiles.empty()) {
+    checkConfigs(run, args, report);
+  }
+  if (args.layout) {
+    printLayout(run, args, console);
+  }
+  console << summaryLine(report) << '\n';
+  console.flush();
+  if (report.inputUnreadable) {
+    return kUnusable;
+  }
+  const bool failed = report.errors > 0 || (args.werror && report.warnings > 0);
+  return failed ? kErrorsFound : kClean;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <fstream>
 
+#include "config_structure.h"
 #include "mtt_script.h"
 #include "text_file.h"
 
@@ -24,8 +25,7 @@ bool writePage(std::ostream& out, const Page& page, ReportLog& report) {
         return false;
       }
     } else {
-      reportLine(report, "WARNING: did not find a value for " + record.name +
-                             " in config.txt");
+      reportLine(report, missingValueMessage(record.name));
       countWarning(report);
     }
   }
@@ -39,8 +39,8 @@ bool writeConfigScript(std::ostream& out, const FieldTable& configTable,
   if (!writeMttHeader(out)) {
     return false;
   }
-  for (const Page& page :
-       {Page{&configTable, 'c'}, Page{&configExtTable, 'C'}}) {
+  for (const Page& page : {Page{&configTable, kConfigStructures[0].page},
+                           Page{&configExtTable, kConfigStructures[1].page}}) {
     if (!writePage(out, page, report)) {
       return false;
     }
@@ -49,6 +49,11 @@ bool writeConfigScript(std::ostream& out, const FieldTable& configTable,
 }
 
 }  // namespace
+
+std::string missingValueMessage(const std::string& name) {
+  // The file named is always config.txt, whatever the files were called.
+  return "WARNING: did not find a value for " + name + " in config.txt";
+}
 
 bool writeConfigImage(const FieldTable& configTable,
                       const FieldTable& configExtTable, ReportLog& report,

@@ -152,4 +152,35 @@ TEST_F(ConfigReaderTest, RepeatsInOneFileWarnWithTheOldAndNewValue) {
   EXPECT_EQ(configExt.records[0].value, "AB");
 }
 
+TEST_F(ConfigReaderTest, ApplyConfigLineSaysWhatTheLineDidAndToWhichRecord) {
+  const RecordIndex index = indexRecords(config, configExt);
+  struct Case {
+    const char* line;
+    ConfigLineResult result;
+    // The record set, by its name; empty for none.
+    const char* record;
+    const char* console;
+  };
+  const Case cases[] = {
+      {"no equals sign", ConfigLineResult::noAssignment, "", ""},
+      {"boost_level=4", ConfigLineResult::assigned, "boost_level", ""},
+      {"stray=1", ConfigLineResult::unknownName, "",
+       "WARNING: stray in a.txt not found in global.h\n"},
+      {"boost_level=G", ConfigLineResult::reassigned, "boost_level",
+       "ERROR boost_level has value: 0G\n"
+       "WARNING: boost_level has been already assigned the value 04\n"
+       "Overwriting boost_level with value FF from config file a.txt\n"},
+  };
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.line);
+    console.str("");
+    FieldRecord* record = &config.records[0];
+    EXPECT_EQ(applyConfigLine(row.line, "a.txt", index, report, record),
+              row.result);
+    EXPECT_EQ(record == nullptr ? "" : record->name, row.record);
+    EXPECT_EQ(console.str(), row.console);
+  }
+  EXPECT_EQ(configExt.records[0].value, "FF");
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "config_image_writer.h"
 #include "config_reader.h"
+#include "config_structure.h"
 #include "field_table.h"
 #include "option_word.h"
 #include "structure_parser.h"
@@ -88,14 +89,16 @@ int runStages(const ConfigToolArgs& args, ReportLog& report,
     reportLine(report, errorText);
     return kHeaderNotOpened;
   }
-  if (!parseStructure(header, "struct config_t {", configTable, errorText)) {
-    reportLine(report, "Error processing global.h for config");
-    return kConfigNotParsed;
-  }
-  if (!parseStructure(header, "struct config_ext_t {", configExtTable,
-                      errorText)) {
-    reportLine(report, "Error processing global.h for config_ext");
-    return kConfigExtNotParsed;
+  FieldTable* const tables[kConfigStructureCount] = {&configTable,
+                                                     &configExtTable};
+  const int failures[kConfigStructureCount] = {kConfigNotParsed,
+                                               kConfigExtNotParsed};
+  for (int i = 0; i < kConfigStructureCount; ++i) {
+    const ConfigStructure& structure = kConfigStructures[i];
+    if (!parseStructure(header, structure.marker, *tables[i], errorText)) {
+      reportLine(report, structure.parseFailure);
+      return failures[i];
+    }
   }
 
   progress.status = kConfigFileNotOpened;

@@ -1,7 +1,5 @@
 #include "member_name.h"
 
-#include <cstddef>
-
 namespace {
 
 // Only "u", "i" and the last "t" of the seven-character word are tested, so
@@ -13,7 +11,8 @@ bool startsTypeWord(std::string_view line, std::size_t pos) {
 
 }  // namespace
 
-std::string extractMemberName(std::string_view line) {
+bool findMemberName(std::string_view line, std::size_t& start,
+                    std::size_t& size) {
   // Every match begins with a "u"; the search for it is the scan of a line
   // that declares nothing.
   for (std::size_t pos = line.find('u'); pos != std::string_view::npos;
@@ -22,17 +21,28 @@ std::string extractMemberName(std::string_view line) {
       continue;
     }
     // Only blanks are skipped: a tab becomes part of the name.
-    const std::size_t start = line.find_first_not_of(' ', pos + 7);
-    if (start == std::string_view::npos) {
-      return std::string();
+    const std::size_t first = line.find_first_not_of(' ', pos + 7);
+    if (first == std::string_view::npos) {
+      return false;
     }
     // Every later match starts its name at or after this one, so without a
     // ";" from here on no match on this line can succeed.
-    const std::size_t semicolon = line.find(';', start);
+    const std::size_t semicolon = line.find(';', first);
     if (semicolon == std::string_view::npos) {
-      return std::string();
+      return false;
     }
-    return std::string(line.substr(start, semicolon - start));
+    start = first;
+    size = semicolon - first;
+    return size > 0;
   }
-  return std::string();
+  return false;
+}
+
+std::string extractMemberName(std::string_view line) {
+  std::size_t start = 0;
+  std::size_t size = 0;
+  if (!findMemberName(line, start, size)) {
+    return std::string();
+  }
+  return std::string(line.substr(start, size));
 }

@@ -68,22 +68,45 @@ bool skipToMemberLine(LineReader& reader, MemberLineFinder& finder) {
 
 // Adds one record per element of an array member "prefix[count...".
 void addArrayElements(const std::string& name, std::size_t bracket,
-                      FieldTable& table) {
-  if (table.count >= kFieldTableCapacity) {
-    return;
-  }
+                      FieldTable& table, MemberLineEffect& effect) {
   const std::string prefix = name.substr(0, bracket + 1);
   const long elementCount =
       readLeadingLong(std::string_view(name).substr(bracket + 1), 10);
+  effect.requested = elementCount;
   // Stopping when the table is full keeps a huge count as cheap as 511.
   for (long index = 0; index < elementCount; ++index) {
     if (!appendFieldRecord(table, prefix + std::to_string(index) + "]")) {
       break;
     }
+    ++effect.appended;
   }
 }
 
 }  // namespace
+
+MemberLineEffect readMemberLine(std::string_view line, FieldTable& table) {
+  MemberLineEffect effect;
+  if (line == "};") {
+    effect.kind = MemberLineKind::closesStructure;
+    return effect;
+  }
+  effect.name = extractMemberName(line);
+  if (effect.name.empty()) {
+    return effect;
+  }
+  effect.kind = MemberLineKind::declaresMember;
+  const std::size_t bracket = effect.name.find('[');
+  if (bracket == std::string::npos) {
+    effect.requested = 1;
+    // A full table drops further members without a message.
+    effect.appended = appendFieldRecord(table, effect.name) ? 1 : 0;
+  } else if (effect.name.find(']') == std::string::npos) {
+    effect.kind = MemberLineKind::unclosedBracket;
+  } else {
+    addArrayElements(effect.name, bracket, table, effect);
+  }
+  return effect;
+}
 
 bool parseStructure(std::string_view header, const std::string& marker,
                     FieldTable& table, std::string& errorText) {
@@ -96,23 +119,13 @@ bool parseStructure(std::string_view header, const std::string& marker,
   MemberLineFinder finder;
   std::string_view raw;
   while (skipToMemberLine(reader, finder) && readLine(reader, raw)) {
-    const std::string_view line = cleanLine(raw);
-    if (line == "};") {
+    const MemberLineEffect effect = readMemberLine(cleanLine(raw), table);
+    if (effect.kind == MemberLineKind::closesStructure) {
       return true;
     }
-    const std::string name = extractMemberName(line);
-    if (name.empty()) {
-      continue;
-    }
-    const std::size_t bracket = name.find('[');
-    if (bracket == std::string::npos) {
-      // A full table drops further members without a message.
-      appendFieldRecord(table, name);
-    } else if (name.find(']') == std::string::npos) {
-      errorText = "Member without closing \"]\": " + name;
+    if (effect.kind == MemberLineKind::unclosedBracket) {
+      errorText = "Member without closing \"]\": " + effect.name;
       return false;
-    } else {
-      addArrayElements(name, bracket, table);
     }
   }
   return true;

@@ -229,4 +229,43 @@ TEST(ParseStructure, AMissingStructureEmptiesTheTable) {
   EXPECT_EQ(table.count, 0);
 }
 
+TEST(ReadMemberLine, SaysWhatALineAskedForAndWhatTheTableTook) {
+  struct Case {
+    const char* line;
+    MemberLineKind kind;
+    const char* name;
+    long requested;
+    long appended;
+    // Records the table already holds before the line.
+    int filled;
+  };
+  const Case cases[] = {
+      {"};", MemberLineKind::closesStructure, "", 0, 0, 0},
+      {"uint16_t wide;", MemberLineKind::declaresNothing, "", 0, 0, 0},
+      {"uint8_t a;", MemberLineKind::declaresMember, "a", 1, 1, 0},
+      {"uint8_t steps[4];", MemberLineKind::declaresMember, "steps[4]", 4, 4,
+       0},
+      {"uint8_t none[N];", MemberLineKind::declaresMember, "none[N]", 0, 0, 0},
+      {"uint8_t back[-2];", MemberLineKind::declaresMember, "back[-2]", -2, 0,
+       0},
+      {"uint8_t open[4;", MemberLineKind::unclosedBracket, "open[4", 0, 0, 0},
+      {"uint8_t late;", MemberLineKind::declaresMember, "late", 1, 0, 511},
+      {"uint8_t tail[5];", MemberLineKind::declaresMember, "tail[5]", 5, 2,
+       509},
+  };
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.line);
+    FieldTable table;
+    for (int i = 0; i < row.filled; ++i) {
+      ASSERT_TRUE(appendFieldRecord(table, "f" + std::to_string(i)));
+    }
+    const MemberLineEffect effect = readMemberLine(row.line, table);
+    EXPECT_EQ(effect.kind, row.kind);
+    EXPECT_EQ(effect.name, row.name);
+    EXPECT_EQ(effect.requested, row.requested);
+    EXPECT_EQ(effect.appended, row.appended);
+    EXPECT_EQ(table.count, row.filled + static_cast<int>(row.appended));
+  }
+}
+
 }  // namespace

@@ -1,0 +1,3 @@
+﻿struct config_t {
+    uint8_t level;
+    char letter;
