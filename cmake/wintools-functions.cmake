@@ -2,7 +2,7 @@
 # They come with both ways of taking the tools in, and behave the same:
 #
 #   add_subdirectory(<wintools source> wintools)     # or FetchContent
-#   find_package(wintools 1.0 REQUIRED)              # an installed package
+#   find_package(wintools REQUIRED)              # an installed package
 #
 # wintools_add_tables_script(<name> TABLES <tables file>
 #                            [OUTPUT <script>] [LOG <log file>])

@@ -33,6 +33,8 @@ set(temporary "${OUTPUT}.tmp")
 set(log_options "")
 if(NOT "${LOG}" STREQUAL "")
   set(log_options -l "${LOG}")
+  cmake_path(GET LOG PARENT_PATH log_dir)
+  file(MAKE_DIRECTORY "${log_dir}")
 endif()
 
 # Whatever an earlier run left would otherwise pass for this run's.
@@ -67,5 +69,10 @@ if(NOT status STREQUAL "0")
 endif()
 if(NOT EXISTS "${temporary}")
   fail("${generator_name} exited 0 but wrote no script")
+endif()
+# mapgen goes on without a log it cannot create; the build, which names the
+# log as an output, would then run it again every time.
+if(log_options AND NOT EXISTS "${LOG}")
+  fail("${generator_name} could not write the log ${LOG}")
 endif()
 file(RENAME "${temporary}" "${OUTPUT}")

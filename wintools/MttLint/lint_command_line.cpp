@@ -64,8 +64,12 @@ bool parseLintCommandLine(const std::vector<std::string>& arguments,
       }
       continue;
     }
+    if (word.empty() || word[0] != '-') {
+      args.skippedWords.push_back(word);
+      continue;
+    }
     if (!isGeneratorOption(word)) {
-      errorText = "unknown argument: " + word;
+      errorText = "unknown option: " + word;
       return false;
     }
     if (index == arguments.size()) {

@@ -17,6 +17,9 @@ struct LintArgs {
   bool werror = false;
   LintFormat format = LintFormat::gcc;
   bool layout = false;
+  // Words that are no option and no option's value: the generators skip
+  // them, and so does the checker, with a note.
+  std::vector<std::string> skippedWords;
 };
 
 // Fills args from the arguments (without the program name): the generators'

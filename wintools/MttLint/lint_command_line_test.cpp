@@ -39,11 +39,11 @@ TEST(ParseLintCommandLine, TakesTheGeneratorsCommandLinesAndItsOwnOptions) {
        {"a.txt"},
        "global.h"},
       {"a -c list ends at a long option too",
-       {"-c", "a.txt", "--werror", "b.txt"},
-       "unknown argument: b.txt",
+       {"-c", "a.txt", "--werror", "-g", "h"},
        "",
-       {},
-       ""},
+       "",
+       {"a.txt"},
+       "h"},
       {"both parts at once",
        {"-t", "tables.txt", "-c", "a.txt", "-g", "global.h", "--werror"},
        "",
@@ -58,19 +58,26 @@ TEST(ParseLintCommandLine, TakesTheGeneratorsCommandLinesAndItsOwnOptions) {
        ""},
       {"unknown option",
        {"-t", "tables.txt", "-x"},
-       "unknown argument: -x",
+       "unknown option: -x",
        "",
        {},
        ""},
       {"unknown long option",
        {"--format=json", "-t", "a"},
-       "unknown argument: --format=json",
+       "unknown option: --format=json",
        "",
        {},
        ""},
-      {"stray argument",
+      {"a stray word is skipped, as the generators skip it",
+       {"stray", "-t", "tables.txt", "also"},
+       "",
+       "tables.txt",
+       {},
+       ""},
+      {"a stray word alone names nothing to check",
        {"tables.txt"},
-       "unknown argument: tables.txt",
+       "nothing to check: name a tables file, a header or configuration "
+       "files",
        "",
        {},
        ""},
@@ -102,6 +109,14 @@ TEST(ParseLintCommandLine, TakesTheGeneratorsCommandLinesAndItsOwnOptions) {
       EXPECT_EQ(args.headerFile, row.headerFile);
     }
   }
+}
+
+TEST(ParseLintCommandLine, KeepsTheSkippedWordsInTheirOrder) {
+  LintArgs args;
+  std::string errorText;
+  ASSERT_TRUE(parseLintCommandLine({"x", "-t", "a", "", "-c", "b", "-g", "h"},
+                                   args, errorText));
+  EXPECT_EQ(args.skippedWords, (Words{"x", ""}));
 }
 
 TEST(ParseLintCommandLine, ReadsTheLongOptions) {

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <memory>
+#include <new>
 
 #include "config_check.h"
 #include "finding_report.h"
@@ -9,6 +10,7 @@
 #include "input_file.h"
 #include "layout.h"
 #include "lint_command_line.h"
+#include "quoted_text.h"
 #include "size_check.h"
 #include "table_check.h"
 
@@ -55,6 +57,10 @@ struct LintRun {
   std::unique_ptr<TablesCheck> tables;
   std::unique_ptr<HeaderCheck> header;
   std::unique_ptr<ConfigCheck> configs;
+  // Every error in the tables file stops mapgen, and every error in the
+  // header stops paramgen, before either writes a complete script.
+  bool tablesStopMapgen = false;
+  bool headerStopsParamgen = false;
 };
 
 // Reads an input and reports what any input can hold; null when it cannot
@@ -68,6 +74,21 @@ const InputFile* readChecked(LintRun& run, const std::string& name,
   }
   reportInputBytes(input, report);
   return &input;
+}
+
+// Runs one input's check. Memory running out on a huge line ends that check
+// as for an input that cannot be read, never the run.
+template <typename Check>
+void checkWithinMemory(const std::string& name, FindingReport& report,
+                       Check check) {
+  try {
+    check();
+  } catch (const std::bad_alloc&) {
+    addFileFinding(report, name, Severity::error,
+                   "the file needs more memory than is left to be checked; "
+                   "its check stops here");
+    report.inputUnreadable = true;
+  }
 }
 
 void checkTables(LintRun& run, const std::string& name, FindingReport& report) {
@@ -108,21 +129,39 @@ void checkConfigs(LintRun& run, const LintArgs& args, FindingReport& report) {
                          : "names are not checked: the header cannot be "
                            "read");
     }
-    checkConfigFile(*input, *run.configs, report);
-    reportMissingLastLineEnd(*input, report);
+    bool checked = false;
+    checkWithinMemory(name, report, [&] {
+      checkConfigFile(*input, *run.configs, report);
+      reportMissingLastLineEnd(*input, report);
+      checked = true;
+    });
+    allRead = allRead && checked;
   }
   // Values from a file that cannot be read are not known.
   if (allRead) {
-    reportMissingValues(args.headerFile, *run.configs, report);
+    checkWithinMemory(args.headerFile, report, [&] {
+      reportMissingValues(args.headerFile, *run.configs, report);
+    });
   }
 }
 
 void printLayout(const LintRun& run, const LintArgs& args,
                  std::ostream& console) {
   if (run.tables != nullptr) {
+    if (run.tablesStopMapgen) {
+      console << args.tableFile
+              << ": mapgen stops at the first error above and writes no "
+                 "complete script; the tables below are what it would write "
+                 "without the errors\n";
+    }
     printTableLayout(console, args.tableFile, *run.tables);
   }
   if (run.header != nullptr) {
+    if (run.headerStopsParamgen) {
+      console << args.headerFile
+              << ": paramgen stops at the error above and writes no script; "
+                 "the records below are what it would make without it\n";
+    }
     printStructureLayout(
         console, args.headerFile, *run.header,
         args.configFiles.empty() ? nullptr : run.configs.get());
@@ -152,11 +191,23 @@ int runLintTool(const std::vector<std::string>& arguments,
   report.out = &console;
   report.format = args.format;
   LintRun run;
+  for (const std::string& word : args.skippedWords) {
+    addFileFinding(report, "mttlint", Severity::note,
+                   "argument " + quote(word) +
+                       " is no option; the generators skip it, and so does "
+                       "mttlint");
+  }
   if (!args.tableFile.empty()) {
-    checkTables(run, args.tableFile, report);
+    const long before = report.errors;
+    checkWithinMemory(args.tableFile, report,
+                      [&] { checkTables(run, args.tableFile, report); });
+    run.tablesStopMapgen = report.errors > before;
   }
   if (!args.headerFile.empty()) {
-    checkHeader(run, args.headerFile, report);
+    const long before = report.errors;
+    checkWithinMemory(args.headerFile, report,
+                      [&] { checkHeader(run, args.headerFile, report); });
+    run.headerStopsParamgen = report.errors > before;
   }
   if (!args.configFiles.empty()) {
     checkConfigs(run, args, report);

@@ -1,6 +1,9 @@
 #include "lint_tool.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -106,6 +109,78 @@ TEST_F(LintToolTest, PrintsTheLayoutBeforeTheSummary) {
                           folder.file("config.txt") + ":1");
   EXPECT_EQ(lines[4],
             folder.file("global.h") + ": config_ext_t, page C, 0 records");
+}
+
+TEST_F(LintToolTest, TheLayoutSaysWhenAGeneratorStopsAtAnError) {
+  write("open.h", "struct config_t {\n  uint8_t a;\n  uint8_t b[4;\n};\n");
+  const struct {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string stopLine;
+  } cases[] = {
+      {"a tables error stops mapgen",
+       {"-t", "wrong.txt", "--layout"},
+       folder.file("wrong.txt") +
+           ": mapgen stops at the first error above and writes no complete "
+           "script; the tables below are what it would write without the "
+           "errors"},
+      {"a member without \"]\" stops paramgen",
+       {"-g", "open.h", "--layout"},
+       folder.file("open.h") +
+           ": paramgen stops at the error above and writes no script; the "
+           "records below are what it would make without it"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(run(row.arguments), 1);
+    EXPECT_NE(console.str().find(row.stopLine + "\n"), std::string::npos)
+        << console.str();
+  }
+  EXPECT_EQ(run({"-t", "clean.txt", "--layout"}), 0);
+  EXPECT_EQ(console.str().find(" stops at "), std::string::npos);
+}
+
+// The sanitizers reserve far more address space than the limit leaves.
+#if defined(__SANITIZE_ADDRESS__)
+#define WINTOOLS_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define WINTOOLS_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+TEST_F(LintToolTest, MemoryRunningOutOnAHugeLineEndsItsCheckNotTheRun) {
+#ifdef WINTOOLS_ADDRESS_SANITIZER
+  GTEST_SKIP() << "the sanitizers need more address space than the limit";
+#else
+  // A line without "=" of 96 MiB: its finding quotes the whole line, which
+  // does not fit beside the file under the limit.
+  write("huge.txt", "k[0]" + std::string(96u << 20, 'x') + "\n");
+  const std::string name = folder.file("huge.txt");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlim_t bytes = rlim_t{320} << 20;
+    const rlimit limit = {bytes, bytes};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) {
+      _exit(100);
+    }
+    std::ostringstream out;
+    const int status = runLintTool({"-t", name}, out);
+    const std::string text = out.str();
+    const bool told =
+        text.find(
+            ": error: the file needs more memory than is left to be "
+            "checked; its check stops here\n") != std::string::npos &&
+        text.find("mttlint: 1 error, 0 warnings, 0 notes\n") !=
+            std::string::npos;
+    _exit(told ? status : 101);
+  }
+  int waitStatus = 0;
+  ASSERT_EQ(waitpid(child, &waitStatus, 0), child);
+  ASSERT_TRUE(WIFEXITED(waitStatus)) << "the run ended by signal";
+  EXPECT_EQ(WEXITSTATUS(waitStatus), 2);
+#endif
 }
 
 }  // namespace
