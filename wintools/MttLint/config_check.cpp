@@ -9,19 +9,6 @@
 
 namespace {
 
-struct ConfigLine {
-  const InputFile& input;
-  long line;
-  std::string_view raw;
-  FindingReport& report;
-};
-
-void add(const ConfigLine& place, const char* at, Severity severity,
-         std::string text) {
-  addFinding(place.report, place.input.name, place.line,
-             columnOf(place.raw, at), severity, std::move(text));
-}
-
 bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 const char* blankWord(char c) { return c == ' ' ? "blank" : "tab"; }
@@ -42,31 +29,31 @@ bool isByteValue(std::string_view value) {
 }
 
 // Blanks and tabs around "=" and inside the name.
-void reportBlanks(const ConfigLine& place, std::string_view name,
+void reportBlanks(const InputLine& place, std::string_view name,
                   std::string_view value) {
   std::size_t end = name.size();
   while (end > 0 && isBlankOrTab(name[end - 1])) {
     --end;
   }
   if (end < name.size()) {
-    add(place, name.data() + end, Severity::warning,
-        std::string(blankWord(name[end])) +
-            " before \"=\"; paramgen keeps it in the name and looks for a "
-            "member named " +
-            quote(name));
+    addAt(place, name.data() + end, Severity::warning,
+          std::string(blankWord(name[end])) +
+              " before \"=\"; paramgen keeps it in the name and looks for a "
+              "member named " +
+              quote(name));
   }
   const std::size_t inside = name.substr(0, end).find_first_of(" \t");
   if (inside != std::string_view::npos) {
-    add(place, name.data() + inside, Severity::warning,
-        "the name " + quote(name.substr(0, end)) + " holds a " +
-            blankWord(name[inside]) +
-            "; paramgen looks for a member of that name, " +
-            blankWord(name[inside]) + " included");
+    addAt(place, name.data() + inside, Severity::warning,
+          "the name " + quote(name.substr(0, end)) + " holds a " +
+              blankWord(name[inside]) +
+              "; paramgen looks for a member of that name, " +
+              blankWord(name[inside]) + " included");
   }
   if (!value.empty() && isBlankOrTab(value[0])) {
-    add(place, value.data(), Severity::warning,
-        std::string(blankWord(value[0])) +
-            " after \"=\"; paramgen keeps it in the value " + quote(value));
+    addAt(place, value.data(), Severity::warning,
+          std::string(blankWord(value[0])) +
+              " after \"=\"; paramgen keeps it in the value " + quote(value));
   }
 }
 
@@ -99,7 +86,7 @@ RecordPlace placeOf(const HeaderCheck& header, const FieldRecord* record) {
   return {};
 }
 
-void reportValueError(const ConfigLine& place, std::string_view value,
+void reportValueError(const InputLine& place, std::string_view value,
                       const std::string& name, bool known,
                       const std::string& message) {
   std::string text =
@@ -108,22 +95,22 @@ void reportValueError(const ConfigLine& place, std::string_view value,
           : "value " + quote(value) + " is not one or two hexadecimal digits";
   text += known ? "; paramgen writes FF for " + quote(name)
                 : "; paramgen counts an error";
-  add(place, value.data(), Severity::error,
-      text + generatorMessage("paramgen", message));
+  addAt(place, value.data(), Severity::error,
+        text + generatorMessage("paramgen", message));
 }
 
-void reportRepeat(const ConfigLine& place, std::string_view cleaned,
+void reportRepeat(const InputLine& place, std::string_view cleaned,
                   const std::string& name, const std::string& oldValue,
                   const std::string& newValue, const std::string& earlier,
                   const std::string& message) {
-  add(place, cleaned.data(), Severity::warning,
-      quote(name) + " is set again; paramgen replaces " + oldValue +
-          ", set at " + earlier + ", with " + newValue +
-          generatorMessage("paramgen", message));
+  addAt(place, cleaned.data(), Severity::warning,
+        quote(name) + " is set again; paramgen replaces " + oldValue +
+            ", set at " + earlier + ", with " + newValue +
+            generatorMessage("paramgen", message));
 }
 
 // Applies the line to the header's records, as paramgen does.
-void applyToRecords(const ConfigLine& place, std::string_view cleaned,
+void applyToRecords(const InputLine& place, std::string_view cleaned,
                     std::string_view value, ConfigCheck& check,
                     std::ostringstream& console, ReportLog& own) {
   const std::string name(cleaned.substr(0, cleaned.find('=')));
@@ -151,8 +138,8 @@ void applyToRecords(const ConfigLine& place, std::string_view cleaned,
     if (!nearest.empty()) {
       text += "; did you mean " + quote(nearest) + "?";
     }
-    add(place, cleaned.data(), Severity::warning,
-        text + generatorMessage("paramgen", lines.back()));
+    addAt(place, cleaned.data(), Severity::warning,
+          text + generatorMessage("paramgen", lines.back()));
     return;
   }
   const RecordPlace at = placeOf(*check.header, record);
@@ -164,15 +151,15 @@ void applyToRecords(const ConfigLine& place, std::string_view cleaned,
   }
   source = ValueSource{static_cast<int>(check.files.size()) - 1, place.line};
   if (!valueError && !isByteValue(value)) {
-    add(place, value.data(), Severity::warning,
-        "value " + quote(value) +
-            " is not one or two hexadecimal digits; paramgen writes " +
-            quote(record->value));
+    addAt(place, value.data(), Severity::warning,
+          "value " + quote(value) +
+              " is not one or two hexadecimal digits; paramgen writes " +
+              quote(record->value));
   }
 }
 
 // The syntax alone, names unchecked: values and repeats by name.
-void applyToNames(const ConfigLine& place, std::string_view cleaned,
+void applyToNames(const InputLine& place, std::string_view cleaned,
                   std::string_view value, ConfigCheck& check,
                   std::ostringstream& console, ReportLog& own) {
   Assignment assignment;
@@ -195,10 +182,10 @@ void applyToNames(const ConfigLine& place, std::string_view cleaned,
     earlier = std::make_pair(here, assignment.value);
   }
   if (lines.empty() && !isByteValue(value)) {
-    add(place, value.data(), Severity::warning,
-        "value " + quote(value) +
-            " is not one or two hexadecimal digits; paramgen writes " +
-            quote(assignment.value));
+    addAt(place, value.data(), Severity::warning,
+          "value " + quote(value) +
+              " is not one or two hexadecimal digits; paramgen writes " +
+              quote(assignment.value));
   }
 }
 
@@ -244,11 +231,11 @@ void checkConfigFile(const InputFile& input, ConfigCheck& check,
     if (cleaned.empty()) {
       continue;
     }
-    const ConfigLine place{input, reader.lineNumber, raw, report};
+    const InputLine place{input, reader.lineNumber, raw, report};
     const std::size_t equals = cleaned.find('=');
     if (equals == std::string_view::npos) {
-      add(place, cleaned.data(), Severity::warning,
-          "no \"=\" in the line; paramgen skips it");
+      addAt(place, cleaned.data(), Severity::warning,
+            "no \"=\" in the line; paramgen skips it");
       continue;
     }
     const std::string_view value = cleaned.substr(equals + 1);

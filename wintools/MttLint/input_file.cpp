@@ -112,3 +112,9 @@ void reportMissingLastLineEnd(const InputFile& input, FindingReport& report) {
              "the last line has no line end; " + input.generator +
                  " reads it all the same");
 }
+
+void addAt(const InputLine& place, const char* at, Severity severity,
+           std::string text) {
+  addFinding(place.report, place.input.name, place.line,
+             columnOf(place.raw, at), severity, std::move(text));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "finding_report.h"
 #include "line_reader.h"
@@ -31,3 +32,16 @@ void reportInputBytes(const InputFile& input, FindingReport& report);
 
 // Reports a last line without a line end (note), at the column after it.
 void reportMissingLastLineEnd(const InputFile& input, FindingReport& report);
+
+// A line of an input, for the findings that point into it.
+struct InputLine {
+  const InputFile& input;
+  long line;
+  // The line as written, a view into the input's bytes.
+  std::string_view raw;
+  FindingReport& report;
+};
+
+// Adds a finding at the column of the byte `at`, which lies in the line.
+void addAt(const InputLine& place, const char* at, Severity severity,
+           std::string text);

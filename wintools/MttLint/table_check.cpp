@@ -12,19 +12,6 @@ namespace {
 
 const char kStops[] = "; mapgen stops at this line and writes no script";
 
-struct LinePlace {
-  const InputFile& input;
-  long line;
-  std::string_view raw;
-  FindingReport& report;
-};
-
-void add(const LinePlace& place, const char* at, Severity severity,
-         std::string text) {
-  addFinding(place.report, place.input.name, place.line,
-             columnOf(place.raw, at), severity, std::move(text));
-}
-
 std::size_t indexOf(char letter) {
   std::size_t index = 0;
   while (kTableShapes[index].letter != letter) {
@@ -34,7 +21,7 @@ std::size_t indexOf(char letter) {
 }
 
 // The parser's error: which part is missing or wrong, and where.
-void reportParseError(const LinePlace& place, std::string_view cleaned,
+void reportParseError(const InputLine& place, std::string_view cleaned,
                       const std::string& message) {
   const std::size_t open = cleaned.find('[');
   std::string text;
@@ -51,8 +38,8 @@ void reportParseError(const LinePlace& place, std::string_view cleaned,
            " is no table name (the tables are j, l, n, h, k, r, b, t, y and "
            "e)";
   }
-  add(place, at, Severity::error,
-      text + kStops + generatorMessage("mapgen", message));
+  addAt(place, at, Severity::error,
+        text + kStops + generatorMessage("mapgen", message));
 }
 
 bool isPlainHex(std::string_view text) {
@@ -61,17 +48,17 @@ bool isPlainHex(std::string_view text) {
 }
 
 // The row text between the brackets, as mapgen reads it.
-void reportRowNumber(const LinePlace& place, std::string_view rowText,
+void reportRowNumber(const InputLine& place, std::string_view rowText,
                      long row) {
   if (isPlainHex(rowText)) {
     return;
   }
-  add(place, rowText.data(), Severity::warning,
-      rowText.empty() ? "the row number is empty; mapgen reads it as row 0"
-                      : "row number " + quote(rowText) +
-                            " is not plain hexadecimal; mapgen reads it as "
-                            "row " +
-                            hexNumber(row));
+  addAt(place, rowText.data(), Severity::warning,
+        rowText.empty() ? "the row number is empty; mapgen reads it as row 0"
+                        : "row number " + quote(rowText) +
+                              " is not plain hexadecimal; mapgen reads it as "
+                              "row " +
+                              hexNumber(row));
 }
 
 // The token at which a line passes the table's number of columns.
@@ -94,28 +81,28 @@ struct ParsedLine {
   std::size_t count = 0;
 };
 
-void reportRefused(const LinePlace& place, const ParsedLine& parsed,
+void reportRefused(const InputLine& place, const ParsedLine& parsed,
                    const TableLines& lines, const std::string& message) {
   const TableShape& shape = *findShape(parsed.entry.letter);
   const std::string table = std::string("table ") + shape.letter;
   const std::string says = kStops + generatorMessage("mapgen", message);
   if (message.compare(0, 10, "Duplicate ") == 0) {
     const long row = shape.kind == TableKind::oneRow ? 0 : parsed.entry.row;
-    add(place, parsed.cleaned.data(), Severity::error,
-        "row " + hexNumber(row) + " of " + table +
-            " is given a second time (first at line " +
-            std::to_string(lines.values[static_cast<std::size_t>(row)].line) +
-            ")" + says);
+    addAt(place, parsed.cleaned.data(), Severity::error,
+          "row " + hexNumber(row) + " of " + table +
+              " is given a second time (first at line " +
+              std::to_string(lines.values[static_cast<std::size_t>(row)].line) +
+              ")" + says);
   } else if (parsed.count > static_cast<std::size_t>(shape.columns)) {
-    add(place, tokenAfter(parsed.entry.valueText, shape.columns),
-        Severity::error,
-        table + " takes at most " + std::to_string(shape.columns) +
-            " values in a row, the line gives " + std::to_string(parsed.count) +
-            says);
+    addAt(place, tokenAfter(parsed.entry.valueText, shape.columns),
+          Severity::error,
+          table + " takes at most " + std::to_string(shape.columns) +
+              " values in a row, the line gives " +
+              std::to_string(parsed.count) + says);
   } else {
-    add(place, parsed.rowText.data(), Severity::error,
-        "row " + quote(parsed.rowText) + " is not a row of " + table +
-            ", which has rows 0 to " + hexNumber(shape.rows - 1) + says);
+    addAt(place, parsed.rowText.data(), Severity::error,
+          "row " + quote(parsed.rowText) + " is not a row of " + table +
+              ", which has rows 0 to " + hexNumber(shape.rows - 1) + says);
   }
 }
 
@@ -184,7 +171,7 @@ void checkTablesFile(const InputFile& input, TablesCheck& check,
     if (parsed.cleaned.empty()) {
       continue;
     }
-    const LinePlace place{input, reader.lineNumber, raw, report};
+    const InputLine place{input, reader.lineNumber, raw, report};
     std::string message;
     if (!parseEntryLine(parsed.cleaned, parsed.entry, message)) {
       reportParseError(place, parsed.cleaned, message);
@@ -203,10 +190,10 @@ void checkTablesFile(const InputFile& input, TablesCheck& check,
         reportRefused(place, parsed, lines, message);
         break;
       case StoreResult::ignored:
-        add(place, parsed.rowText.data(), Severity::warning,
-            std::string("table ") + shape.letter +
-                " has only row 0; mapgen ignores this line" +
-                generatorMessage("mapgen", printedLine(console)));
+        addAt(place, parsed.rowText.data(), Severity::warning,
+              std::string("table ") + shape.letter +
+                  " has only row 0; mapgen ignores this line" +
+                  generatorMessage("mapgen", printedLine(console)));
         break;
       case StoreResult::stored:
         noteStored(lines, shape,
